@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+
+#include "platform/Prompts.h"
+
+namespace tavo {
+
+// Prompts for a program without a window: every message goes to the error stream as
+// "warning: <text>" or "error: <text>", in UTF-8, a CR in the text becoming a line break.
+// Nobody is there to answer a question, so every question is answered Cancel, which
+// changes nothing.
+class CliPrompts : public Prompts {
+public:
+    explicit CliPrompts(std::ostream& err) : err_(err) {}
+    void ShowMessage(MessageKind kind, const std::string& text) override;
+    Answer AskYesNoCancel(MessageKind kind, const std::string& text) override;
+
+private:
+    std::ostream& err_;
+};
+
+}  // namespace tavo

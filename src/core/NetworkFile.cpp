@@ -1,0 +1,182 @@
+#include "core/NetworkFile.h"
+
+#include <vector>
+
+#include "platform/Directories.h"
+#include "platform/IniFile.h"
+#include "platform/Text.h"
+
+namespace tavo {
+namespace {
+
+constexpr std::size_t kRowWords = 10;
+constexpr std::size_t kCatNoColumn = 12;
+constexpr std::size_t kNetworkNameLength = 200;
+const std::string kDashes(32, '-');
+
+// Splits at runs of characters with codes 0 to 32; at most kRowWords words.
+std::vector<std::string> SplitWords(std::string_view row) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (words.size() < kRowWords) {
+        while (i < row.size() && static_cast<unsigned char>(row[i]) <= 32) ++i;
+        if (i >= row.size()) break;
+        const std::size_t start = i;
+        while (i < row.size() && static_cast<unsigned char>(row[i]) > 32) ++i;
+        words.emplace_back(row.substr(start, i - start));
+    }
+    return words;
+}
+
+bool IsNetworkNameLine(const std::string& line) {
+    return ToLowerAscii(TrimSpaces(line)).rfind("network name", 0) == 0;
+}
+
+}  // namespace
+
+std::string NetworkNumberText(int number) {
+    std::string text = std::to_string(number);
+    while (text.size() < 3) text.insert(text.begin(), '0');
+    return text;
+}
+
+std::string PathWithoutExtension(std::string_view path) {
+    const auto slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const auto dot = path.rfind('.');
+    if (dot == std::string_view::npos || dot < nameStart) return std::string(path);
+    return std::string(path.substr(0, dot));
+}
+
+std::string ReplaceExtension(std::string_view path, std::string_view extension) {
+    return PathWithoutExtension(path) + std::string(extension);
+}
+
+std::string NetworkFilePath(std::string_view projectFileName, int number) {
+    return ReplaceExtension(projectFileName, "." + NetworkNumberText(number));
+}
+
+bool SaveNetworkFile(AppState& state, const std::string& networkName, int number) {
+    if (state.Window.ProjectBaseName.empty()) {
+        state.UserPrompts.Error("Incorrect file name");
+        return false;
+    }
+    const std::string path = state.Window.ProjectBaseName + "." + NetworkNumberText(number);
+    AtomicWriter file(path);
+    file.WriteLine("The local Tavo network file " + path + " was created by Tavo Calculator");
+    file.WriteLine("NetWork Name:" + networkName);
+    file.WriteLine("             Saved:\t" + FormatShortDate(state.Locale, state.Today()));
+    file.WriteLine("            Report:\t" + state.Status.PowerStatusText);
+    file.WriteLine("                  :\t" + state.Status.SupplyStatusText);
+    file.WriteLine("                  :\t" + state.Status.ImpedanceStatusText);
+    file.WriteLine(kDashes);
+    file.WriteLine("Cat.No.                 Qty");
+    file.WriteLine(kDashes);
+    for (int slot = 1; slot <= kMaxUnitTypes; ++slot) {
+        const UnitType& unit = state.Units.UnitTable[static_cast<std::size_t>(slot)];
+        if (unit.Quantity <= 0) continue;
+        std::string row = unit.CatNo;
+        if (row.size() < kCatNoColumn) row.append(kCatNoColumn - row.size(), ' ');
+        file.WriteLine(row + "\t\t" + std::to_string(unit.Quantity));
+    }
+    file.Commit();
+    state.Window.NetworkSaved = true;
+    return true;
+}
+
+bool ReadNetworkFile(AppState& state, const std::string& projectFileName, int number) {
+    ClearQuantities(state.Units);
+    const std::string path = NetworkFilePath(projectFileName, number);
+    bool result = false;
+    if (FileExists(path)) {
+        try {
+            LineReader reader = LineReader::Open(path);
+            result = ReadNetworkLines(state, reader);
+        } catch (...) {
+            state.Window.NetworkSaved = true;
+            throw;
+        }
+    }
+    state.Window.NetworkSaved = true;
+    return result;
+}
+
+bool ReadNetworkLines(AppState& state, LineReader& reader) {
+    ClearQuantities(state.Units);
+    bool result = true;
+    int dashLines = 0;
+    std::string line;
+    while (result && reader.ReadLine(line)) {
+        if (ToLowerAscii(line).find("saved") != std::string::npos) {
+            const auto tab = line.rfind('\t');
+            state.Window.NetworkSavedDate = tab == std::string::npos ? line : line.substr(tab + 1);
+            continue;
+        }
+        if (line.find("-----") != std::string::npos) {
+            ++dashLines;
+            continue;
+        }
+        if (dashLines >= 2 && !TrimSpaces(line).empty()) result = ParseNetworkRow(state, line);
+    }
+    state.Window.NetworkSaved = true;
+    return result;
+}
+
+bool ParseNetworkRow(AppState& state, const std::string& row) {
+    const std::vector<std::string> words = SplitWords(row);
+    const std::string catNo = words.empty() ? std::string() : words[0];
+    const std::string quantity = words.size() > 1 ? words[1] : std::string();
+    int slot = 0;
+    if (!FindUnitByCatNo(state.Units, catNo, slot)) {
+        state.UserPrompts.Warning("Unknown unit Cat.No. " + catNo + " ignored");
+        return false;
+    }
+    if (IsNumeric(quantity)) {
+        const std::int64_t value = ScanInteger(quantity).Value;
+        if (value == ClampToInt32(value)) {
+            state.Units.UnitTable[static_cast<std::size_t>(slot)].Quantity =
+                static_cast<std::int32_t>(value);
+            return true;
+        }
+    }
+    state.UserPrompts.Warning("Unrecognised text \"" + quantity + "\" ignored");
+    return false;
+}
+
+std::string ReadNetworkName(const std::string& projectFileName, int number) {
+    const std::string path = NetworkFilePath(projectFileName, number);
+    if (!FileExists(path)) return "Network " + std::to_string(number);
+    LineReader reader = LineReader::Open(path);
+    return ReadNetworkName(reader, number);
+}
+
+std::string ReadNetworkName(LineReader& reader, int number) {
+    std::string line;
+    while (reader.ReadLine(line)) {
+        if (!IsNetworkNameLine(line)) continue;
+        const auto colon = line.find(':');
+        const std::string name = colon == std::string::npos ? line : line.substr(colon + 1);
+        const std::string trimmed = TrimSpaces(Cut(name, kNetworkNameLength));
+        // A name line with nothing after the colon names no network.
+        if (!trimmed.empty()) return trimmed;
+        break;
+    }
+    return "Network " + std::to_string(number);
+}
+
+void CopyNetworkFile(const std::string& oldProjectFileName, const std::string& newProjectFileName,
+                     int number) {
+    const std::string source = NetworkFilePath(oldProjectFileName, number);
+    if (!FileExists(source)) return;
+    LineReader reader = LineReader::Open(source);
+    AtomicWriter target(NetworkFilePath(newProjectFileName, number));
+    std::string line;
+    while (reader.ReadLine(line)) target.WriteLine(line);
+    target.Commit();
+}
+
+std::string ReadInstallationProjectsDir(const std::string& iniDirectory) {
+    return ReadIniValue(JoinPath(iniDirectory, "TAVO.INI"), "TAVOV2", "Projects", "");
+}
+
+}  // namespace tavo

@@ -1,0 +1,151 @@
+#include "platform/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "platform/FileError.h"
+
+namespace tavo {
+
+FileError FileError::FromErrno(const std::string& operation, const std::string& path, int error) {
+    return FileError(operation + " \"" + path + "\": " + std::strerror(error));
+}
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+LineReader LineReader::Open(const std::string& path) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) throw FileError::FromErrno("Cannot open file", path, errno);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) throw FileError::FromErrno("Cannot read file", path, errno);
+    if (S_ISDIR(info.st_mode)) throw FileError::FromErrno("Cannot open file", path, EISDIR);
+
+    std::string data;
+    std::vector<char> chunk(64 * 1024);
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), chunk.data(), chunk.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            throw FileError::FromErrno("Cannot read file", path, errno);
+        }
+        if (got == 0) break;
+        data.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    return LineReader(std::move(data));
+}
+
+LineReader LineReader::FromBytes(std::string bytes) { return LineReader(std::move(bytes)); }
+
+bool LineReader::ReadLine(std::string& line) {
+    if (pos_ >= data_.size()) return false;
+    const auto end = data_.find('\n', pos_);
+    const std::size_t stop = end == std::string::npos ? data_.size() : end;
+    std::size_t length = stop - pos_;
+    if (end != std::string::npos && length > 0 && data_[stop - 1] == '\r') --length;
+    line.assign(data_, pos_, length);
+    pos_ = end == std::string::npos ? data_.size() : end + 1;
+    return true;
+}
+
+AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)) {
+    std::string pattern = path_ + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    fd_ = ::mkstemp(name.data());
+    if (fd_ < 0) throw FileError::FromErrno("Cannot create file", path_, errno);
+    tempPath_ = name.data();
+}
+
+AtomicWriter::~AtomicWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(tempPath_.c_str());
+    }
+}
+
+void AtomicWriter::WriteLine(std::string_view line) {
+    buffer_.append(line);
+    buffer_.append("\r\n");
+}
+
+void AtomicWriter::Commit() {
+    if (fd_ < 0) return;
+    // A new file gets the permissions a plain create would give it; a replaced file keeps its own.
+    struct stat old {};
+    mode_t mode;
+    if (::stat(path_.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t put = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            throw FileError::FromErrno("Cannot write file", path_, errno);
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
+        throw FileError::FromErrno("Cannot write file", path_, errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(tempPath_.c_str());
+        throw FileError::FromErrno("Cannot write file", path_, error);
+    }
+    if (::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(tempPath_.c_str());
+        throw FileError::FromErrno("Cannot write file", path_, error);
+    }
+    // Make the rename itself durable; a directory that cannot be synced is not an error.
+    Descriptor dir(::open(DirectoryOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void RemoveFileIfExists(const std::string& path) {
+    if (!FileExists(path)) return;
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        throw FileError::FromErrno("Cannot delete file", path, errno);
+}
+
+}  // namespace tavo

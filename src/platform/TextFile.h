@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavo {
+
+// Reads a text file line by line. CR LF and a lone LF both end a line; the line ends are
+// not part of the lines. The whole file is read at open time: every file the system reads
+// line by line is small, and a read error then surfaces before any of it is interpreted.
+class LineReader {
+public:
+    // Throws FileError when the file cannot be opened or read.
+    static LineReader Open(const std::string& path);
+    // A reader over bytes already in memory (tests and fuzzing).
+    static LineReader FromBytes(std::string bytes);
+
+    // Stores the next line and returns true; returns false at the end of the file.
+    bool ReadLine(std::string& line);
+    bool AtEnd() const { return pos_ >= data_.size(); }
+
+private:
+    explicit LineReader(std::string data) : data_(std::move(data)) {}
+    std::string data_;
+    std::size_t pos_ = 0;
+};
+
+// Writes a text file with CR LF line ends so that it either appears whole or not at all:
+// the lines go to a temporary file in the same directory, which Commit() flushes, syncs and
+// renames over the target. Until then, and whenever anything fails, the old file stays as
+// it was. A writer destroyed without Commit() removes its temporary file.
+class AtomicWriter {
+public:
+    // Creates the temporary file; throws FileError when the directory refuses it.
+    explicit AtomicWriter(std::string path);
+    ~AtomicWriter();
+    AtomicWriter(const AtomicWriter&) = delete;
+    AtomicWriter& operator=(const AtomicWriter&) = delete;
+
+    void WriteLine(std::string_view line);
+    // Throws FileError when the data cannot be written, synced or moved into place.
+    void Commit();
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    std::string tempPath_;
+    std::string buffer_;
+    int fd_ = -1;
+};
+
+// True when path names an existing regular file.
+bool FileExists(const std::string& path);
+
+// Deletes the file if it exists; throws FileError when it exists and cannot be deleted.
+void RemoveFileIfExists(const std::string& path);
+
+}  // namespace tavo

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "core/AppState.h"
+#include "platform/TextFile.h"
+
+namespace tavo {
+
+inline constexpr const char* kCorruptProjectMessage = "Project file is corrupted, data ignored";
+inline constexpr const char* kCorruptInstallerMessage = "File is corrupted, data ignored";
+inline constexpr std::size_t kNotesWritten = 41;
+inline constexpr std::size_t kNotesRead = 36;
+
+// Writes the project details to path (created or replaced whole). Throws FileError.
+void WriteProjectFile(const ProjectDetails& details, const std::string& path);
+
+// Reads a project file into details, all or nothing: a file whose keyed lines do not match
+// is reported as corrupted and leaves details as they were. Throws FileError when the file
+// cannot be opened or read.
+bool ReadProjectFile(AppState& state, const std::string& path);
+bool ReadProjectFile(ProjectDetails& details, LineReader& reader, Prompts& prompts);
+
+// Takes only the eleven installer fields from another project file; the project counts as
+// changed either way.
+void ImportInstallerDetails(AppState& state, const std::string& path);
+
+// The file work of saving a project that has a ProjectFileName: project file (with extension
+// ".tav"), the network in memory, removal of the network files above the network count.
+// Returns false when the network could not be named (untitled project). Throws FileError;
+// nothing is marked saved here, the caller does that after success.
+bool SaveProject(AppState& state);
+
+// Deletes the network files numbered above NetworkCount (up to 100) that exist.
+void RemoveSurplusNetworkFiles(AppState& state);
+
+// Save As: copies the other networks' files from the old project name to the new one.
+void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName);
+
+// The project number of networks read from the "Networks:" value.
+int NetworkCountFromText(const std::string& value);
+
+}  // namespace tavo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Prompts.h"
+
+namespace tavo::testing {
+
+// Prompts for tests: records every box with its kind and text, and answers questions from
+// a queue. A question with no answer queued is a fault of the test and throws.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Shown {
+        MessageKind Kind;
+        std::string Text;
+        bool Question;
+        bool operator==(const Shown&) const = default;
+    };
+
+    void ShowMessage(MessageKind kind, const std::string& text) override {
+        shown.push_back({kind, text, false});
+    }
+
+    Answer AskYesNoCancel(MessageKind kind, const std::string& text) override {
+        shown.push_back({kind, text, true});
+        if (answers.empty()) throw std::logic_error("unexpected question: " + text);
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    // Texts of the boxes shown, in order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Shown& s : shown) texts.push_back(s.Text);
+        return texts;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<Answer> answers;
+};
+
+}  // namespace tavo::testing
