@@ -1,6 +1,8 @@
-# Runs the CLI with ARGS (a ;-list) in CASE_DIR and compares its output with the expected
-# files. In the expected files @CASE_DIR@ stands for the case directory.
-execute_process(COMMAND ${CLI} ${ARGS}
+# Runs the CLI with ARGS ('|'-separated) in CASE_DIR and compares its output with the expected
+# files. In the expected files %CASE_DIR% stands for the case directory.
+cmake_policy(SET CMP0053 NEW)
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND ${CLI} ${args}
   WORKING_DIRECTORY ${CASE_DIR}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 set(failed FALSE)
@@ -13,7 +15,7 @@ foreach(stream out err)
   set(expected "")
   if(EXISTS ${EXPECTED_${upper}})
     file(READ ${EXPECTED_${upper}} expected)
-    string(REPLACE "@CASE_DIR@" "${CASE_DIR}" expected "${expected}")
+    string(REPLACE "%CASE_DIR%" "${CASE_DIR}" expected "${expected}")
   endif()
   if(NOT "${${stream}}" STREQUAL "${expected}")
     message(SEND_ERROR "std${stream} differs.\n--- got:\n${${stream}}\n--- expected:\n${expected}")
