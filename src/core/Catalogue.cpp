@@ -26,6 +26,11 @@ bool TakesEntry(const UnitType& unit, int listIndex) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+// Slots 0 to UnitCount, never past the table.
+int LastSlot(const Catalogue& catalogue) {
+    return catalogue.UnitCount < kTableSlots ? catalogue.UnitCount : kTableSlots - 1;
+}
+
 }  // namespace
 
 const char* ListCaption(int listIndex) {
@@ -100,7 +105,11 @@ void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, Prompts& prompt
 
 bool ParseUnitLine(Catalogue& catalogue, const std::string& description, const std::string& data,
                    Prompts& prompts) {
-    if (catalogue.UnitListEnd >= kMaxUnitTypes) return false;
+    if (catalogue.UnitListEnd < 0 || catalogue.UnitListEnd >= kMaxUnitTypes) {
+        // The table is full (the loader reports its surplus itself and never gets here).
+        prompts.Warning("Unit table full, unit type " + Quoted(description) + " ignored");
+        return false;
+    }
     const std::vector<std::string> fields = SplitDataFields(data);
     if (fields.size() < 11) {
         prompts.Warning("Incomplete unit data line " + Quoted(data) + " ignored");
@@ -220,13 +229,13 @@ int FindChannelCount(const Catalogue& catalogue, std::string_view code) {
 }
 
 void ClearQuantities(Catalogue& catalogue) {
-    for (int slot = 0; slot <= catalogue.UnitCount; ++slot)
+    for (int slot = 0; slot <= LastSlot(catalogue); ++slot)
         catalogue.UnitTable[static_cast<std::size_t>(slot)].Quantity = 0;
 }
 
 void BuildUnitList(Catalogue& catalogue, int listIndex) {
     int taken = 0;
-    for (int slot = 1; slot <= catalogue.UnitCount; ++slot) {
+    for (int slot = 1; slot <= LastSlot(catalogue); ++slot) {
         const UnitType& unit = catalogue.UnitTable[static_cast<std::size_t>(slot)];
         if (!TakesEntry(unit, listIndex)) continue;
         ++taken;
@@ -236,7 +245,7 @@ void BuildUnitList(Catalogue& catalogue, int listIndex) {
     }
     catalogue.UnitListEnd = taken + 1;
     if (listIndex == 0) return;
-    for (int slot = catalogue.UnitListEnd; slot <= catalogue.UnitCount; ++slot) {
+    for (int slot = catalogue.UnitListEnd; slot <= LastSlot(catalogue); ++slot) {
         UnitType& entry = catalogue.UnitList[static_cast<std::size_t>(slot)];
         entry.Quantity = 0;
         entry.Description.clear();

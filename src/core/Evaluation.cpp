@@ -1,5 +1,8 @@
 #include "core/Evaluation.h"
 
+#include <cmath>
+#include <limits>
+
 #include "platform/Text.h"
 
 namespace tavo {
@@ -21,8 +24,13 @@ std::int32_t SaturatingSum(const Catalogue& catalogue, Current current) {
     std::int64_t sum = 0;
     for (int slot = 0; slot <= LastSlot(catalogue); ++slot) {
         const UnitType& unit = Slot(catalogue, slot);
-        if (unit.Quantity != 0 && sum < kCurrentSaturation)
-            sum += static_cast<std::int64_t>(unit.Quantity) * current(unit);
+        if (unit.Quantity != 0 && sum < kCurrentSaturation) {
+            const std::int64_t product = static_cast<std::int64_t>(unit.Quantity) * current(unit);
+            // Only negative quantities (outside the system's range) can drive the sum down
+            // towards the 64-bit limit; it saturates there rather than wrapping.
+            if (__builtin_add_overflow(sum, product, &sum))
+                sum = std::numeric_limits<std::int64_t>::min();
+        }
     }
     return ClampToInt32(sum);
 }
@@ -88,8 +96,12 @@ bool ClampToAddressLimit(const Catalogue& catalogue, NetworkEvaluation& evaluati
     const bool addressable = evaluation.SelectedUnit >= 0 &&
                              evaluation.SelectedUnit < kTableSlots &&
                              Slot(catalogue, evaluation.SelectedUnit).Addressable;
-    if (increase + evaluation.AddressableUnits > evaluation.MaxAddressable && addressable) {
-        increase = static_cast<std::int64_t>(evaluation.MaxAddressable) - evaluation.AddressableUnits;
+    // increase > MaxAddressable - AddressableUnits is increase + AddressableUnits >
+    // MaxAddressable without an overflow for any increase the caller passes.
+    const std::int64_t room =
+        static_cast<std::int64_t>(evaluation.MaxAddressable) - evaluation.AddressableUnits;
+    if (increase > room && addressable) {
+        increase = room;
         return true;
     }
     return false;
@@ -163,6 +175,7 @@ int MaxQuantity(const Catalogue& catalogue, NetworkEvaluation& evaluation) {
 
 int RoundForBar(double x) {
     if (!(x > 0.0)) return 0;
+    if (std::isinf(x)) return 3200;  // written "inf", which holds no digits to read
     const std::string written = FormatGeneral(x, 15);
     if (written.find_first_of("eE") != std::string::npos) {
         // Beyond 15 digits before the point the bar is at full length anyway; below
