@@ -82,6 +82,11 @@ void UnitLists::InitCalculatorPage() {
     totalText_.clear();
     SetRowCount(std::max(UnitListEnd(), 2));
     FillGridCells();
+    // Row 1 is selected from the start, so the bar offers that unit type's own limit.
+    evaluation.UnitSelected = RowHoldsUnit(1);
+    evaluation.SelectedUnit = evaluation.UnitSelected ? state_.Units.UnitList[1].MasterIndex : 1;
+    SetupQuantityBar();
+    PositionBarAtQuantity();
 }
 
 void UnitLists::TabCtrlChange(int tab) {

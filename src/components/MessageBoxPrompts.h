@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/Prompts.h"
+
+namespace tavo {
+
+// The prompts of the desktop program: modal message boxes titled with the application title.
+class MessageBoxPrompts : public Prompts {
+public:
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    void ShowMessage(MessageKind kind, const std::string& text) override;
+    Answer AskYesNoCancel(MessageKind kind, const std::string& text) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace tavo
