@@ -1,0 +1,463 @@
+// The calculator page through its real controls: the unit grid, the list tabs, the quantity
+// bar, the status strip and the hint dialog, with every message box scripted.
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+#include "calculator/CalculatorPage.h"
+#include "calculator/HintDialog.h"
+#include "calculator/MainWindow.h"
+#include "calculator/StatusStrip.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+using tavo::testing::ScriptedPrompts;
+
+namespace {
+
+// Slots: 1 PSU (350 mA supply), 2 CLOCK (system), 3 BURDEN (system), 4 IN18 (addressable,
+// 18 mA), 5 FREE (not addressable, 18 mA), 6 BIG150 (150 mA), 7 OUT75 (75 mA), 8 HEAVY
+// (250 mA), 9 PS1000 (1000 mA supply with clock).
+const char kCatalogue[] =
+    "; VERSION : 2,0\r\n"
+    "Power supply 350 mA\r\nPSU, p, 0, 350, 0, NO, NO, NO, NO, PSU, 1\r\n"
+    "Clock unit\r\nCLOCK, s, 20, 0, 50, YES, NO, NO, NO, CLK, 1\r\n"
+    "Burden unit\r\nBURDEN, s, 5, 0, 0, NO, YES, NO, NO, BUR, 1\r\n"
+    "Input 18 mA\r\nIN18, i, 18, 0, 36, NO, NO, NO, YES, IN, 4\r\n"
+    "Output without address\r\nFREE, o, 18, 0, 45, NO, NO, NO, NO, FREE, 1\r\n"
+    "Output 150 mA\r\nBIG150, o, 150, 0, 30, NO, NO, NO, YES, B, 1\r\n"
+    "Output 75 mA\r\nOUT75, o, 75, 0, 40, NO, NO, NO, YES, O75, 1\r\n"
+    "Panel 250 mA\r\nHEAVY, u, 250, 0, 20, NO, NO, NO, YES, H, 1\r\n"
+    "Power supply 1000 mA\r\nPS1000, p, 0, 1000, 0, YES, NO, NO, NO, P2, 1\r\n";
+
+const QString kAddressLimit100 = QStringLiteral("A Tavo network cannot have more than 100 addressable units");
+
+}  // namespace
+
+class CalculatorPageTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<tavo::testing::TempDir> dir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<tavo::AppState> state_;
+    std::unique_ptr<tavo::TVCALC> window_;
+
+    void Start(QStringList arguments = {}) {
+        window_ = std::make_unique<tavo::TVCALC>(*state_, arguments, dir_->File("TAVOUNIT.DAT"));
+        window_->show();
+        QVERIFY(window_->FormActivate());
+    }
+    QTableWidget* Grid() { return window_->findChild<QTableWidget*>(QStringLiteral("sGrid")); }
+    QScrollBar* Bar() { return window_->findChild<QScrollBar*>(QStringLiteral("QtyBar")); }
+    QTabBar* Tabs() { return window_->findChild<QTabBar*>(QStringLiteral("TabCtrl")); }
+    QLabel* Label(const char* name) { return window_->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QWidget* Control(const char* name) { return window_->findChild<QWidget*>(QString::fromLatin1(name)); }
+    tavo::UnitType& Unit(int slot) { return state_->Units.UnitTable[static_cast<std::size_t>(slot)]; }
+    QString Cell(int row, int column) {
+        QTableWidgetItem* item = Grid()->item(row - 1, column);
+        return item == nullptr ? QString() : item->text();
+    }
+    QPoint CellCentre(int row, int column) {
+        return Grid()->visualRect(Grid()->model()->index(row - 1, column)).center();
+    }
+    void ClickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(Grid()->viewport(), button, {}, CellCentre(row, column));
+    }
+    void DoubleClickCell(int row, int column) {
+        // A double click arrives as a click followed by the double-click press.
+        ClickCell(row, column);
+        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+    }
+    void ClickTab(int index) { QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center()); }
+    // Selects a unit type on "All Units" by a click on its description.
+    void SelectUnit(int slot) {
+        ClickTab(0);
+        ClickCell(slot, 0);
+        QCOMPARE(state_->Evaluation.SelectedUnit, slot);
+    }
+    void Type(const QString& keys) { QTest::keyClicks(Grid(), keys); }
+    void SetQuantity(int slot, const QString& digits) {
+        SelectUnit(slot);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        Type(digits);
+    }
+    QStringList Messages() {
+        QStringList texts;
+        for (const auto& shown : prompts_->shown) texts << QString::fromStdString(shown.Text);
+        return texts;
+    }
+    QString Text(const char* name) { return Label(name)->text(); }
+    QColor TextColour(const char* name) { return Label(name)->palette().color(QPalette::WindowText); }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<tavo::testing::TempDir>();
+        tavo::testing::WriteBytes(dir_->File("TAVOUNIT.DAT"), kCatalogue);
+        prompts_ = std::make_unique<ScriptedPrompts>();
+        state_ = std::make_unique<tavo::AppState>(*prompts_);
+    }
+    void cleanup() {
+        window_.reset();
+        state_.reset();
+        prompts_.reset();
+        dir_.reset();
+    }
+
+    void startsOnAllUnitsWithAFreshNetwork() {
+        Start();
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(Tabs()->count(), 8);
+        QCOMPARE(Tabs()->tabText(7), QStringLiteral("Selected Units"));
+        QCOMPARE(Tabs()->currentIndex(), 0);
+        QCOMPARE(Grid()->rowCount(), 9);
+        QCOMPARE(Grid()->horizontalHeaderItem(2)->text(), QStringLiteral("Qty"));
+        QCOMPARE(Cell(1, 0), QStringLiteral("Power supply 350 mA"));
+        QCOMPARE(Cell(1, 1), QStringLiteral(" PSU"));
+        QCOMPARE(Cell(1, 2), QString());
+        QCOMPARE(Grid()->columnWidth(1), 80);
+        QCOMPARE(Grid()->columnWidth(2), 60);
+        QCOMPARE(Grid()->rowHeight(0), 15);
+        QCOMPARE(Bar()->width(), 35);
+        QCOMPARE(Text("SinkLabel"), QStringLiteral("Units consume 0 mA"));
+        QCOMPARE(Text("SinkL"), QStringLiteral("No current"));
+        QCOMPARE(Text("AClabel"), QStringLiteral("AC impedance unknown"));
+        QCOMPARE(Text("ACL"), QStringLiteral("Add burden"));
+        QCOMPARE(TextColour("ACL"), QColor(255, 0, 0));
+        QVERIFY(state_->Window.NetworkSaved);
+        QVERIFY(prompts_->shown.empty());
+    }
+
+    void missingCatalogueEndsTheStart() {
+        window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{}, dir_->File("NONE.DAT"));
+        QVERIFY(!window_->FormActivate());
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Unable to find data file\r\"") + QString::fromStdString(dir_->File("NONE.DAT")) +
+                                         QStringLiteral("\"!\rData file must exist before Tavo Calculator can work!\rTavo Calculator will now terminate!")});
+        QCOMPARE(prompts_->shown[0].Kind, tavo::MessageKind::Error);
+    }
+
+    void addressLimitComesFromTheFirstArgument() {
+        Start({QStringLiteral("150")});
+        QCOMPARE(state_->Evaluation.MaxAddressable, 150);
+        cleanup();
+        init();
+        Start({QStringLiteral("300")});
+        QCOMPARE(state_->Evaluation.MaxAddressable, 100);
+    }
+
+    void typedDigitsFollowTheEntryRules() {
+        Start();
+        SelectUnit(5);  // not addressable, limit 100
+        QCOMPARE(Text("Label1"), QStringLiteral("Max 100"));
+        Type(QStringLiteral("4"));
+        QCOMPARE(Cell(5, 2), QStringLiteral("  4"));
+        QVERIFY(!state_->Window.NetworkSaved);
+        Type(QStringLiteral("2"));
+        QCOMPARE(Unit(5).Quantity, 42);
+        Type(QStringLiteral("7"));
+        QCOMPARE(Unit(5).Quantity, 47);
+        QCOMPARE(state_->Units.UnitList[5].Quantity, 47);
+        QTest::keyClick(Grid(), Qt::Key_Backspace);
+        QCOMPARE(Unit(5).Quantity, 4);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        Type(QStringLiteral("10"));
+        QCOMPARE(Unit(5).Quantity, 10);
+        Type(QStringLiteral("5"));
+        QCOMPARE(Unit(5).Quantity, 10);
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Max number of units is limited")});
+        QCOMPARE(prompts_->shown[0].Kind, tavo::MessageKind::Warning);
+        Type(QStringLiteral("0"));
+        QCOMPARE(Unit(5).Quantity, 100);
+        QCOMPARE(Bar()->value(), 0);
+        QCOMPARE(Text("SinkLabel"), QStringLiteral("Units consume 1800 mA"));
+        QTest::keyClick(Grid(), Qt::Key_Delete);
+        QCOMPARE(Unit(5).Quantity, 0);
+        QCOMPARE(Cell(5, 2), QString());
+
+        SelectUnit(6);  // 150 mA: limit 13
+        QCOMPARE(Text("Label1"), QStringLiteral("Max 13"));
+        Type(QStringLiteral("1"));
+        Type(QStringLiteral("5"));
+        QCOMPARE(Unit(6).Quantity, 1);
+        QCOMPARE(Messages().size(), 2);
+        QCOMPARE(Messages().last(), QStringLiteral("Max number of units is limited"));
+    }
+
+    void addressLimitHoldsForTheBarAndForDigits() {
+        Start();
+        Unit(4).Quantity = 95;  // addressable units already on the network
+        SetQuantity(7, QStringLiteral("3"));
+        QCOMPARE(Unit(7).Quantity, 3);
+        QVERIFY(prompts_->shown.empty());
+        // Dragging the bar from 3 to 10 stops at the limit.
+        Bar()->setValue(Bar()->maximum() - 10);
+        QCOMPARE(Unit(7).Quantity, 5);
+        QCOMPARE(Cell(7, 2), QStringLiteral("  5"));
+        QCOMPARE(Bar()->value(), Bar()->maximum() - 5);
+        QCOMPARE(Messages(), QStringList{kAddressLimit100});
+        QCOMPARE(prompts_->shown[0].Kind, tavo::MessageKind::Error);
+        // Back to 98 of 100: a digit that would raise the quantity is refused.
+        Bar()->setValue(Bar()->maximum() - 3);
+        QCOMPARE(Unit(7).Quantity, 3);
+        Type(QStringLiteral("0"));  // 30 would be within the type's limit of 30
+        QCOMPARE(Unit(7).Quantity, 3);
+        QCOMPARE(Messages().size(), 2);
+        QCOMPARE(Messages().last(), kAddressLimit100);
+    }
+
+    void pageStepsFollowTheLimit() {
+        Start();
+        SelectUnit(8);  // 250 mA: 8
+        QCOMPARE(Bar()->maximum(), 8);
+        QCOMPARE(Bar()->pageStep(), 1);
+        SelectUnit(7);  // 75 mA: 30
+        QCOMPARE(Bar()->maximum(), 30);
+        QCOMPARE(Bar()->pageStep(), 2);
+        SelectUnit(4);  // 18 mA: 100
+        QCOMPARE(Bar()->maximum(), 100);
+        QCOMPARE(Bar()->pageStep(), 5);
+        QCOMPARE(Text("Label1"), QStringLiteral("Max 100"));
+        SelectUnit(2);  // a system unit
+        QCOMPARE(Bar()->maximum(), 100);
+        QCOMPARE(Bar()->pageStep(), 1);
+    }
+
+    void selectedUnitsListsTheNetworkWithItsTotal() {
+        Start();
+        ClickTab(7);
+        QCOMPARE(Grid()->rowCount(), 1);
+        QCOMPARE(Cell(1, 2), QStringLiteral(" Total 0"));
+        QVERIFY(Bar()->isHidden());
+        QVERIFY(Label("Label1")->isHidden());
+        ClickCell(1, 2);
+        QTest::keyClick(Grid(), Qt::Key_5);
+        for (int slot = 1; slot <= 9; ++slot) QCOMPARE(Unit(slot).Quantity, 0);
+
+        SetQuantity(4, QStringLiteral("2"));
+        SetQuantity(6, QStringLiteral("5"));
+        SetQuantity(9, QStringLiteral("1"));
+        ClickTab(7);
+        QCOMPARE(Grid()->rowCount(), 4);
+        QCOMPARE(Cell(1, 1), QStringLiteral(" IN18"));
+        QCOMPARE(Cell(1, 2), QStringLiteral("  2"));
+        QCOMPARE(Cell(2, 2), QStringLiteral("  5"));
+        QCOMPARE(Cell(3, 2), QStringLiteral("  1"));
+        QCOMPARE(Cell(4, 0), QString());
+        QCOMPARE(Cell(4, 2), QStringLiteral(" Total 8"));
+        QCOMPARE(Label("TotQty")->text(), QStringLiteral(" Total 8"));
+        // A click on the total row selects the last entry; quantities stay.
+        ClickCell(4, 2);
+        QCOMPARE(state_->Evaluation.SelectedRow, 3);
+        QCOMPARE(state_->Evaluation.SelectedUnit, 9);
+        QCOMPARE(Unit(9).Quantity, 1);
+        // The selected row's quantity goes up by one per click there.
+        ClickCell(3, 2);
+        QCOMPARE(Unit(9).Quantity, 2);
+        QCOMPARE(Cell(4, 2), QStringLiteral(" Total 9"));
+    }
+
+    void gridClicksAddAndTakeAway() {
+        Start();
+        SelectUnit(4);
+        ClickCell(4, 2);
+        ClickCell(4, 2);
+        QCOMPARE(Unit(4).Quantity, 2);
+        // A click on another row only selects it.
+        ClickCell(5, 2);
+        QCOMPARE(state_->Evaluation.SelectedUnit, 5);
+        QCOMPARE(Unit(5).Quantity, 0);
+        // Right click: on another row it only selects, on the selected row it takes one.
+        ClickCell(4, 2, Qt::RightButton);
+        QCOMPARE(state_->Evaluation.SelectedUnit, 4);
+        QCOMPARE(Unit(4).Quantity, 2);
+        ClickCell(4, 2, Qt::RightButton);
+        QCOMPARE(Unit(4).Quantity, 1);
+        ClickCell(4, 2, Qt::RightButton);
+        ClickCell(4, 2, Qt::RightButton);
+        QCOMPARE(Unit(4).Quantity, 0);
+        // A double click in the Qty column of the selected row adds two.
+        DoubleClickCell(4, 2);
+        QCOMPARE(Unit(4).Quantity, 2);
+        QVERIFY(!window_->Hint().isVisible());
+        QTest::mouseMove(Grid()->viewport(), CellCentre(4, 2));
+        QCOMPARE(Grid()->toolTip(), QStringLiteral("Left click to increase, right click to decrease"));
+        QTest::mouseMove(Grid()->viewport(), CellCentre(4, 1));
+        QCOMPARE(Grid()->toolTip(), QStringLiteral("Double click for unit specs"));
+        QTest::mouseMove(Grid()->viewport(), CellCentre(6, 2));
+        QCOMPARE(Grid()->toolTip(), QStringLiteral("Click or use up/down arrows to select unit"));
+    }
+
+    void doubleClickOnTheNameShowsTheUnitData() {
+        Start();
+        DoubleClickCell(1, 0);
+        QVERIFY(window_->Hint().isVisible());
+        auto* table = window_->Hint().findChild<QTableWidget*>(QStringLiteral("grdDisplay"));
+        QVERIFY(table->isVisible());
+        QCOMPARE(table->item(2, 2)->text(), QStringLiteral("Power supply unit."));
+        QCOMPARE(table->item(5, 1)->text(), QStringLiteral("Supplies"));
+        QCOMPARE(table->item(5, 2)->text(), QStringLiteral("350 mA"));
+        QCOMPARE(table->item(6, 2)->text(), QStringLiteral("0 kOhm"));
+        QCOMPARE(table->item(11, 1)->text(), QStringLiteral("Tavo Config"));
+        QCOMPARE(table->item(11, 2)->text(), QStringLiteral("False"));
+        QVERIFY(table->item(3, 1) == nullptr);
+        QCOMPARE(table->rowCount(), 13);
+        QCOMPARE(table->height(), 14 * 15);
+        QCOMPARE(window_->Hint().size(), QSize(412 + 10, 14 * 15 + 10));
+        QCOMPARE(Unit(1).Quantity, 0);
+        // A click on the grid hides the dialog.
+        ClickCell(2, 0);
+        QVERIFY(!window_->Hint().isVisible());
+    }
+
+    void arrowsCycleTheListTabs() {
+        Start();
+        const int expectedLeft[] = {7, 6, 5, 4, 3, 2, 1, 0};
+        for (int expected : expectedLeft) {
+            QTest::keyClick(Grid(), Qt::Key_Left);
+            QCOMPARE(Tabs()->currentIndex(), expected);
+        }
+        for (int expected = 1; expected <= 8; ++expected) {
+            QTest::keyClick(Grid(), Qt::Key_Right);
+            QCOMPARE(Tabs()->currentIndex(), expected % 8);
+        }
+        QTest::keyClick(Grid(), Qt::Key_Right);
+        QCOMPARE(Tabs()->currentIndex(), 1);
+        QCOMPARE(Grid()->rowCount(), 2);  // "Input": the input unit and the combined one
+        QCOMPARE(Cell(1, 1), QStringLiteral(" IN18"));
+        QCOMPARE(Cell(2, 1), QStringLiteral(" HEAVY"));
+    }
+
+    void keyboardRowChangesSelectWithoutAdding() {
+        Start();
+        ClickCell(1, 0);
+        QTest::keyClick(Grid(), Qt::Key_Down);
+        QTest::keyClick(Grid(), Qt::Key_Down);
+        QCOMPARE(state_->Evaluation.SelectedRow, 3);
+        QCOMPARE(state_->Evaluation.SelectedUnit, 3);
+        for (int slot = 1; slot <= 9; ++slot) QCOMPARE(Unit(slot).Quantity, 0);
+        QVERIFY(state_->Window.NetworkSaved);
+    }
+
+    void statusStripClicksSwitchListsAndOpenTopics() {
+        Start();
+        // Empty network: impedance red above 1.5 kOhm.
+        QTest::mouseDClick(Control("ACL"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 5);
+        QVERIFY(window_->Hint().isVisible());
+        QCOMPARE(window_->Hint().MemoLines().size(), 19);
+        window_->Hint().hide();
+        QTest::mouseClick(Control("ACimpBar"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 5);
+        QVERIFY(!window_->Hint().isVisible());
+
+        // Consumption without supply: "Add power supply" sends to the power supplies.
+        SetQuantity(4, QStringLiteral("10"));
+        QCOMPARE(Text("SinkL"), QStringLiteral("Add power supply"));
+        QCOMPARE(Label("SinkL")->toolTip(), QStringLiteral("Power consumption status message - Double click for extended information"));
+        QTest::mouseClick(Control("SinkL"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 6);
+        QCOMPARE(Grid()->rowCount(), 2);
+        QTest::mouseDClick(Control("SourceL"), Qt::LeftButton);  // "No supply" in red
+        QCOMPARE(window_->Hint().MemoLines().first(), QStringLiteral("Most Tavo units draw current from the Tavo network,"));
+        window_->Hint().hide();
+
+        // A supply without a clock: "Add clock unit" sends to "with Clock", topic 2.
+        SetQuantity(1, QStringLiteral("1"));
+        QCOMPARE(Text("SourceL"), QStringLiteral("Add clock unit"));
+        QTest::mouseDClick(Control("SourceL"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 4);
+        QCOMPARE(window_->Hint().MemoLines().last(), QStringLiteral("Add a unit from the \"Units with Clock\" list."));
+        window_->Hint().hide();
+
+        // Marginal balance: the maroon text opens topic 10 on the power supplies.
+        SetQuantity(4, QStringLiteral("18"));  // 324 mA of 350
+        QCOMPARE(Text("SinkL"), QStringLiteral("Marginal power balance"));
+        QTest::mouseDClick(Control("SinkL"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 6);
+        QCOMPARE(window_->Hint().MemoLines().size(), 4);
+        window_->Hint().hide();
+
+        // Too many units: the impedance text selects the largest quantity on "All Units".
+        SetQuantity(1, QStringLiteral("0"));
+        SetQuantity(9, QStringLiteral("2"));
+        SetQuantity(4, QStringLiteral("99"));  // 36/99 kOhm: too low
+        QCOMPARE(Text("ACL"), QStringLiteral("Too many units"));
+        QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(7).center());
+        QTest::mouseClick(Control("ACL"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 0);
+        QCOMPARE(state_->Evaluation.SelectedRow, 4);
+        QCOMPARE(Grid()->currentRow(), 3);
+
+        // A teal supply bar: the click leaves the list alone and focuses the grid.
+        SetQuantity(4, QStringLiteral("5"));
+        SetQuantity(2, QStringLiteral("1"));
+        ClickTab(3);
+        QTest::mouseDClick(Control("SourceBar"), Qt::LeftButton);
+        QCOMPARE(Tabs()->currentIndex(), 3);
+        QCOMPARE(window_->Hint().MemoLines().first(), QStringLiteral("Select a list of Tavo units using right/left arrow keys or click"));
+    }
+
+    void shortCircuitWarningOncePerExcursion() {
+        Start();
+        const QString warning = QStringLiteral(
+            "Tavo current will exceed 2A under short circuit conditions.\rSplit network into two or "
+            "more networks.\rSee Help file (Power Supplies section) for more details.");
+        SetQuantity(9, QStringLiteral("1"));
+        SetQuantity(1, QStringLiteral("5"));  // 1000 + 1750 mA
+        QTest::qWait(350);
+        QCOMPARE(Messages(), QStringList{warning});
+        QCOMPARE(Text("SourceL"), QStringLiteral("Unsafe if short circuit"));
+        QTest::qWait(300);
+        QCOMPARE(Messages().size(), 1);
+        SetQuantity(1, QStringLiteral("2"));  // 1700 mA
+        QTest::qWait(250);
+        SetQuantity(1, QStringLiteral("4"));  // 2400 mA
+        QTest::qWait(350);
+        QCOMPARE(Messages(), (QStringList{warning, warning}));
+    }
+
+    void hintTopicsAreSizedToTheirLines() {
+        Start();
+        tavo::TDLGUnitHint& hint = window_->Hint();
+        hint.ShowTopic(1);
+        QCOMPARE(hint.MemoLines().size(), 10);
+        QCOMPARE(hint.windowTitle(), QStringLiteral("Tavo hint"));
+        QCOMPARE(hint.height(), (10 + 2) * 12 + 4 * 3);
+        const QFontMetrics metrics(hint.font());
+        int widest = 0;
+        for (const QString& line : hint.MemoLines()) widest = std::max(widest, metrics.horizontalAdvance(line + QLatin1Char(' ')));
+        QCOMPARE(hint.width(), static_cast<int>(1.2 * widest) + 6);
+        state_->Window.CalculatorProject = false;
+        hint.ShowTopic(1);
+        QCOMPARE(hint.MemoLines().size(), 16);
+        QCOMPARE(hint.MemoLines().last(), QStringLiteral("ENSURE THAT ALL POWER UNITS ARE LISTED IN THE CALCULATOR"));
+        QCOMPARE(hint.height(), (16 + 2) * 12 + 4 * 3);
+        hint.ShowTopic(11);
+        QCOMPARE(hint.windowTitle(), QStringLiteral("Disclaimer"));
+        // Topic 8 for a 40 mA type reads its limit and what decides it.
+        SelectUnit(7);
+        hint.ShowTopic(8);
+        QCOMPARE(hint.MemoLines().mid(0, 2), (QStringList{QStringLiteral("Number of Tavo units of this type cannot exceed 30"),
+                                                          QStringLiteral("because of unit sink current")}));
+        // Topic numbers above 12 keep the previous text.
+        hint.ShowTopic(13);
+        QCOMPARE(hint.MemoLines().size(), 4);
+        // A key in the memo hides the dialog; so does a click.
+        QTest::keyClick(hint.findChild<QWidget*>(QStringLiteral("Memo1")), Qt::Key_A);
+        QVERIFY(!hint.isVisible());
+        hint.ShowTopic(0);
+        QTest::mouseClick(hint.findChild<QWidget*>(QStringLiteral("Memo1"))->findChild<QWidget*>(QStringLiteral("qt_scrollarea_viewport")), Qt::LeftButton);
+        QVERIFY(!hint.isVisible());
+        // As a message: the topic's lines in one warning box, the dialog hidden.
+        hint.ShowTopicAsMessage(12);
+        QVERIFY(!hint.isVisible());
+        QCOMPARE(prompts_->shown.back().Kind, tavo::MessageKind::Warning);
+        QVERIFY(QString::fromStdString(prompts_->shown.back().Text).startsWith(QStringLiteral("WARNING\rProjects that have been read")));
+    }
+};
+
+QTEST_MAIN(CalculatorPageTest)
+#include "CalculatorPageTest.moc"
