@@ -76,6 +76,7 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
+    label1_->setMinimumWidth(48);
     bar_ = new QScrollBar(Qt::Vertical, this);
     bar_->setObjectName(QStringLiteral("QtyBar"));
     bar_->setFixedWidth(kBarWidth);

@@ -22,7 +22,8 @@ public:
     // (the box runs the event loop) do not open another.
     void Timer1Timer();
 
-    // The supply line was refreshed; without an excess both warning flags are cleared.
+    // The supply line was refreshed; without an excess the warning may come again. Whether
+    // the box is open is left to the box alone.
     void SupplyRefreshed(bool excessShown);
 
     void ResetStartupTicks() { StartupTicks = 0; }

@@ -192,7 +192,9 @@ void UnitLists::SelectRow(bool fromPress) {
     barVisible_ = true;
     NetworkEvaluation& evaluation = state_.Evaluation;
     if (currentRow_ == evaluation.SelectedRow) {
-        if (RowHoldsUnit(currentRow_) && !nameColumnsClicked_ && fromPress) {
+        // One more only for a press on this very row, not on the heading or below the rows.
+        if (RowHoldsUnit(currentRow_) && !nameColumnsClicked_ && fromPress &&
+            mouseCellRow_ == currentRow_) {
             ApplyQuantityBar(std::max(barPosition_ - 1, 0));
             Evaluate(state_.Units, evaluation);
         }
@@ -207,9 +209,11 @@ void UnitLists::SelectRow(bool fromPress) {
             evaluation.UnitSelected = false;
         } else {
             mouseCellRow_ = UnitListEnd() - 1;
-            currentRow_ = UnitListEnd() - 1;
-            SelectRow(true);
-            return;
+            if (currentRow_ != UnitListEnd() - 1) {
+                currentRow_ = UnitListEnd() - 1;
+                SelectRow(true);
+                return;
+            }
         }
     }
     evaluation.SelectedUnit = state_.Units.UnitList[static_cast<std::size_t>(
@@ -289,8 +293,10 @@ void UnitLists::sGridMouseDown(MouseButton button, int row, int column) {
     mouseCellRow_ = row;
     nameColumnsClicked_ = column < 2;
     if (button == MouseButton::Left) {
-        // The grid makes the pressed row current; the selection follows on release.
-        if (row >= 1 && row < RowCount()) currentRow_ = row;
+        // The grid makes the pressed row current; the selection follows on release. A press
+        // below the rows counts as one on the last row.
+        if (row >= RowCount()) currentRow_ = RowCount() - 1;
+        else if (row >= 1) currentRow_ = row;
         if (currentRow_ >= UnitListEnd()) barVisible_ = false;
         return;
     }
@@ -323,10 +329,19 @@ void UnitLists::sGridClick() {
 }
 
 void UnitLists::sGridDblClick() {
-    if (tab_ == kSelectedUnitsTab && currentRow_ == RowCount() - 1) return;
-    if (currentRow_ == state_.Evaluation.SelectedRow) sGridClick();
-    else state_.Evaluation.SelectedRow = currentRow_;
-    if (nameColumnsClicked_ && RowHoldsUnit(state_.Evaluation.SelectedRow)) events_.ShowUnitHint();
+    const bool totalRow = tab_ == kSelectedUnitsTab && currentRow_ == RowCount() - 1;
+    if (currentRow_ != state_.Evaluation.SelectedRow) {
+        // The second press made another row current and no click follows it: select that
+        // row whole, as a click does, so that the selected row and unit type stay one (on
+        // the total row this selects the last entry again).
+        SelectRow(true);
+    } else if (!totalRow) {
+        sGridClick();
+    }
+    if (totalRow) return;
+    const int selected = state_.Evaluation.SelectedRow;
+    if (nameColumnsClicked_ && mouseCellRow_ == selected && RowHoldsUnit(selected))
+        events_.ShowUnitHint();
 }
 
 std::string UnitLists::sGridMouseMoveHint(int row, int column) const {
