@@ -216,7 +216,8 @@ void CalculatorPage::ResizeColumns() {
 
 int CalculatorPage::ModelRowAt(const QPoint& point) const {
     const int row = grid_->rowAt(point.y());
-    return row < 0 ? -1 : row + 1;
+    // Below the last row counts as beyond it, which the lists take for the last entry.
+    return row < 0 ? lists_.RowCount() : row + 1;
 }
 
 bool CalculatorPage::GridKeyPress(QKeyEvent* event) {

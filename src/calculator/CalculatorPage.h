@@ -49,7 +49,7 @@ private:
     void RunStripClick(StripControl control, bool doubleClick);
     void ResizeColumns();
     // Grid row under a point of the grid's viewport, counted as the model does (row 0 is
-    // the heading row); -1 below the rows.
+    // the heading row); the row count below the rows.
     int ModelRowAt(const QPoint& point) const;
     bool GridKeyPress(QKeyEvent* event);
 

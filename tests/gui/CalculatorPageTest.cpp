@@ -257,6 +257,11 @@ private slots:
         ClickCell(3, 2);
         QCOMPARE(Unit(9).Quantity, 2);
         QCOMPARE(Cell(4, 2), QStringLiteral(" Total 9"));
+        // A click in the empty space below the rows selects the last entry too.
+        ClickCell(1, 0);
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, QPoint(CellCentre(4, 2).x(), Grid()->viewport()->height() - 5));
+        QCOMPARE(state_->Evaluation.SelectedRow, 3);
+        QCOMPARE(Unit(9).Quantity, 2);
     }
 
     void gridClicksAddAndTakeAway() {
