@@ -131,6 +131,27 @@ private slots:
         QVERIFY(prompts_->shown.empty());
     }
 
+    void controlsCarryTheirHintsAndTheGridTakesTheFreeWidth() {
+        Start();
+        QCOMPARE(Tabs()->toolTip(), QStringLiteral("Click or use left/right arrows to select list of Tavo units"));
+        QCOMPARE(Bar()->toolTip(), QStringLiteral("Scroll to change number of selected units"));
+        QCOMPARE(Label("SinkLabel")->toolTip(), QStringLiteral("Power consumption unit message (how much power is required)"));
+        QCOMPARE(Control("ACimpBar")->toolTip(), QStringLiteral("Ac Impedence of current network - Double click for extended information"));
+        QCOMPARE(Control("pnlACImp")->toolTip(), QStringLiteral("AC impedance status message - Double click for extended information"));
+        QCOMPARE(Control("sinkBar")->toolTip(), QString());  // shown only while the bar is red
+        QCOMPARE(Control("SourceBar")->toolTip(), QStringLiteral("Power supplied to current network"));
+        for (int width : {700, 900}) {
+            window_->resize(width, window_->height());
+            QApplication::processEvents();
+            QCOMPARE(Grid()->columnWidth(0), Grid()->viewport()->width() - 80 - 60);
+        }
+        // F1 in the quantity bar shows the selected unit type's data.
+        SelectUnit(9);
+        QTest::keyClick(Bar(), Qt::Key_F1);
+        QVERIFY(window_->Hint().isVisible());
+        QCOMPARE(window_->Hint().findChild<QTableWidget*>(QStringLiteral("grdDisplay"))->item(1, 2)->text(), QStringLiteral("PS1000"));
+    }
+
     void missingCatalogueEndsTheStart() {
         window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{}, dir_->File("NONE.DAT"));
         QVERIFY(!window_->FormActivate());
