@@ -12,6 +12,9 @@ public:
         ++messages;
         return Answer::Cancel;
     }
+    bool ChooseOpenFile(const FileDialogRequest&, std::string&) override { return false; }
+    bool ChooseSaveFile(const FileDialogRequest&, std::string&) override { return false; }
+    void Beep() override {}
     int messages = 0;
 };
 

@@ -15,6 +15,10 @@ public:
     explicit CliPrompts(std::ostream& err) : err_(err) {}
     void ShowMessage(MessageKind kind, const std::string& text) override;
     Answer AskYesNoCancel(MessageKind kind, const std::string& text) override;
+    // Files are named on the command line; a dialog is never shown.
+    bool ChooseOpenFile(const FileDialogRequest&, std::string&) override { return false; }
+    bool ChooseSaveFile(const FileDialogRequest&, std::string&) override { return false; }
+    void Beep() override {}
 
 private:
     std::ostream& err_;

@@ -1,5 +1,7 @@
 #include "components/MessageBoxPrompts.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "components/QtText.h"
@@ -18,7 +20,50 @@ QMessageBox::Icon IconOf(MessageKind kind) {
     return QMessageBox::NoIcon;
 }
 
+// "Tavo project|*.tav|All files|*.*" as Qt name filters.
+QStringList NameFilters(const std::string& filter) {
+    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}
+
+void SetUp(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(ToQt(request.Title));
+    dialog.setNameFilters(NameFilters(request.Filter));
+    dialog.setDefaultSuffix(ToQt(request.DefaultExtension));
+    if (!request.Directory.empty()) dialog.setDirectory(ToQt(request.Directory));
+    if (!request.FileName.empty()) dialog.selectFile(ToQt(request.FileName));
+}
+
 }  // namespace
+
+bool MessageBoxPrompts::ChooseOpenFile(const FileDialogRequest& request, std::string& path) {
+    QFileDialog dialog(parent_);
+    SetUp(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    path = dialog.selectedFiles().first().toStdString();
+    return true;
+}
+
+bool MessageBoxPrompts::ChooseSaveFile(const FileDialogRequest& request, std::string& path) {
+    QFileDialog dialog(parent_);
+    SetUp(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.ConfirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    path = dialog.selectedFiles().first().toStdString();
+    return true;
+}
+
+void MessageBoxPrompts::Beep() { QApplication::beep(); }
 
 void MessageBoxPrompts::ShowMessage(MessageKind kind, const std::string& text) {
     QMessageBox box(IconOf(kind), QString::fromLatin1(kApplicationTitle), MessageText(text),

@@ -13,6 +13,9 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void ShowMessage(MessageKind kind, const std::string& text) override;
     Answer AskYesNoCancel(MessageKind kind, const std::string& text) override;
+    bool ChooseOpenFile(const FileDialogRequest& request, std::string& path) override;
+    bool ChooseSaveFile(const FileDialogRequest& request, std::string& path) override;
+    void Beep() override;
 
 private:
     QPointer<QWidget> parent_;

@@ -32,6 +32,16 @@ public:
         return answer;
     }
 
+    // File dialogs answer from their own queue: a path, or an empty string for Cancel. A
+    // dialog with no answer queued is a fault of the test and throws.
+    bool ChooseOpenFile(const FileDialogRequest& request, std::string& path) override {
+        return Choose(request, path);
+    }
+    bool ChooseSaveFile(const FileDialogRequest& request, std::string& path) override {
+        return Choose(request, path);
+    }
+    void Beep() override { ++beeps; }
+
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -41,6 +51,18 @@ public:
 
     std::vector<Shown> shown;
     std::deque<Answer> answers;
+    std::deque<std::string> files;
+    std::vector<FileDialogRequest> dialogs;  // every file dialog shown, in order
+    int beeps = 0;
+
+private:
+    bool Choose(const FileDialogRequest& request, std::string& path) {
+        dialogs.push_back(request);
+        if (files.empty()) throw std::logic_error("unexpected file dialog: " + request.Title);
+        path = files.front();
+        files.pop_front();
+        return !path.empty();
+    }
 };
 
 }  // namespace tavo::testing
