@@ -32,6 +32,14 @@ bool IsNetworkNameLine(const std::string& line) {
     return ToLowerAscii(TrimSpaces(line)).rfind("network name", 0) == 0;
 }
 
+constexpr const char* kTitleStart = "The local Tavo network file ";
+
+// The title line carries the file's path and the name line the network's name; either may
+// hold five dashes, and neither may then start the rows.
+bool IsFreeTextLine(const std::string& line) {
+    return line.rfind(kTitleStart, 0) == 0 || IsNetworkNameLine(line);
+}
+
 }  // namespace
 
 std::string NetworkNumberText(int number) {
@@ -63,7 +71,7 @@ bool SaveNetworkFile(AppState& state, const std::string& networkName, int number
     }
     const std::string path = state.Window.ProjectBaseName + "." + NetworkNumberText(number);
     AtomicWriter file(path);
-    file.WriteLine("The local Tavo network file " + path + " was created by Tavo Calculator");
+    file.WriteLine(kTitleStart + path + " was created by Tavo Calculator");
     file.WriteLine("NetWork Name:" + networkName);
     file.WriteLine("             Saved:\t" + FormatShortDate(state.Locale, state.Today()));
     file.WriteLine("            Report:\t" + state.Status.PowerStatusText);
@@ -112,7 +120,8 @@ bool ReadNetworkLines(AppState& state, LineReader& reader) {
             state.Window.NetworkSavedDate = tab == std::string::npos ? line : line.substr(tab + 1);
             continue;
         }
-        if (line.find("-----") != std::string::npos) {
+        const bool dashes = line.find("-----") != std::string::npos;
+        if (dashes && (dashLines >= 2 || !IsFreeTextLine(line))) {
             ++dashLines;
             continue;
         }
