@@ -277,10 +277,6 @@ bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
             grid_->setFocus();
             return true;
         }
-        if (key->key() == Qt::Key_F1) {
-            ShowUnitHint();
-            return true;
-        }
         const QString text = key->text();
         if (text.isEmpty() && key->key() != Qt::Key_Backspace) return false;
         const std::string typed = FromQt(text.toUpper());

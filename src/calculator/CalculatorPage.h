@@ -35,6 +35,7 @@ public:
     void SelectRow(int row);
     // Writes the model's state into the controls.
     void Sync();
+    void FocusGrid() override;
 
     const NetworkStatus& LastStatus() const { return status_; }
     bool HintRequested() const { return hintRequested_; }
@@ -45,7 +46,6 @@ protected:
 private:
     void HideHint() override;
     void ShowUnitHint() override;
-    void FocusGrid() override;
     void RunStripClick(StripControl control, bool doubleClick);
     void ResizeColumns();
     // Grid row under a point of the grid's viewport, counted as the model does (row 0 is

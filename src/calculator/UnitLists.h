@@ -55,6 +55,8 @@ public:
 
     // The total text after a fresh count, written into the total row on "Selected Units".
     void UpdateTotalText();
+    // The bar shows the selected unit type's quantity.
+    void PositionBarAtQuantity();
 
     // State shown by the window.
     int TabIndex() const { return tab_; }
@@ -86,7 +88,6 @@ private:
     void WriteTotalRow();
     // Quantity of the selected unit type and of its list entry, and its cell.
     void Store(std::int32_t quantity);
-    void PositionBarAtQuantity();
     void EvaluateAndRefresh();
     void SelectRow(bool fromPress);
     void AddressLimitError();

@@ -145,11 +145,6 @@ private slots:
             QApplication::processEvents();
             QCOMPARE(Grid()->columnWidth(0), Grid()->viewport()->width() - 80 - 60);
         }
-        // F1 in the quantity bar shows the selected unit type's data.
-        SelectUnit(9);
-        QTest::keyClick(Bar(), Qt::Key_F1);
-        QVERIFY(window_->Hint().isVisible());
-        QCOMPARE(window_->Hint().findChild<QTableWidget*>(QStringLiteral("grdDisplay"))->item(1, 2)->text(), QStringLiteral("PS1000"));
     }
 
     void missingCatalogueEndsTheStart() {
