@@ -1,9 +1,10 @@
 // tavocalc: the Tavo Calculator desktop program.
 #include <QApplication>
 #include <QFont>
-#include <memory>
 
 #include "calculator/MainWindow.h"
+#include "calculator/TavoApplication.h"
+#include "components/HelpFiles.h"
 #include "components/MessageBoxPrompts.h"
 #include "core/Catalogue.h"
 #include "platform/Directories.h"
@@ -16,14 +17,17 @@ int main(int argc, char** argv) {
     font.setPixelSize(11);
     QApplication::setFont(font);
 
-    tavo::MessageBoxPrompts prompts;
-    auto state = std::make_unique<tavo::AppState>(prompts);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    tavo::TVCALC window(*state, arguments, tavo::JoinPath(tavo::ProgramDirectory(), tavo::kDataFileName));
-    prompts.SetParent(&window);
-    QObject::connect(&window, &tavo::TVCALC::CatalogueMissing, &application,
+    const std::string programDirectory = tavo::ProgramDirectory();
+    const std::string helpFile =
+        tavo::FindSupportFile("TavoCalc.hlp", tavo::WorkingDirectory(), programDirectory);
+    tavo::MessageBoxPrompts prompts;
+    tavo::TavoApplication program(prompts, arguments,
+                                  tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile);
+    prompts.SetParent(&program.Window());
+    QObject::connect(&program.Window(), &tavo::TVCALC::CatalogueMissing, &application,
                      [] { QCoreApplication::exit(1); });
-    window.show();
+    program.Window().show();
     return QApplication::exec();
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPrinter>
+#include <memory>
+#include <string>
+
+#include "core/AppState.h"
+#include "reporter/TagStore.h"
+
+#include <QStringList>
+
+namespace tavo {
+
+class TVCALC;
+class TProjForm;
+class THelpViewer;
+class TZorStatusBarHint;
+
+// The running program: its one world (AppState, tag store, printer) and its windows, created
+// in start-up order and wired together. The main window is shown by Show().
+class TavoApplication {
+public:
+    // catalogue: TAVOUNIT.DAT; helpFile: TavoCalc.hlp as found for this run.
+    TavoApplication(Prompts& prompts, const QStringList& arguments, const std::string& catalogue,
+                    const std::string& helpFile);
+    ~TavoApplication();
+
+    TVCALC& Window() { return *window_; }
+    AppState& State() { return *state_; }
+    TProjForm& ProjectDetailsDialog() { return *projForm_; }
+    THelpViewer& Help() { return *help_; }
+    TTagStore& Tags() { return tags_; }
+
+private:
+    std::unique_ptr<AppState> state_;
+    TTagStore tags_;
+    QPrinter printer_;
+    std::string catalogue_;
+    std::unique_ptr<TVCALC> window_;
+    TProjForm* projForm_ = nullptr;     // owned by the main window
+    THelpViewer* help_ = nullptr;       // owned by the main window
+    TZorStatusBarHint* statusHint_ = nullptr;
+};
+
+}  // namespace tavo
