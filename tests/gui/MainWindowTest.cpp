@@ -341,6 +341,26 @@ private slots:
         QCOMPARE(Messages().size(), 2);
     }
 
+    void switchingAnUntitledNetworkNeedsAFileName() {
+        Start();
+        state_->Project.NetworkCount = 2;
+        window_->FormActivate();
+        Place(2, QStringLiteral("3"));
+        // Yes, but the save dialog is cancelled: the network cannot be saved and stays.
+        prompts_->answers = {Answer::Yes};
+        prompts_->files = {""};
+        PickNetwork(1);
+        QCOMPARE(Messages(), (QStringList{QStringLiteral("Save network?"), QStringLiteral("Cannot save network")}));
+        QCOMPARE(prompts_->shown[1].Kind, tavo::MessageKind::Error);
+        QCOMPARE(Selector()->currentIndex(), 0);
+        QCOMPARE(Unit(2).Quantity, 3);
+        // A changed project asks to save the project on exit; No closes.
+        state_->Window.ProjectSaved = false;
+        prompts_->answers = {Answer::No};
+        QVERIFY(window_->close());
+        QCOMPARE(Messages().last(), QStringLiteral("Save project before exit?"));
+    }
+
     void tagStoreNamesServeOnlyAnOpenInstallation() {
         Start();
         window_->Services().TagNetworkEntries = [] { return 3; };
