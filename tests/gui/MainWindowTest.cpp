@@ -246,6 +246,11 @@ private slots:
         QCOMPARE(Selector()->itemText(2), QStringLiteral("Network 3"));
         QCOMPARE(window_->Page().Lists().TabIndex(), 7);
         QCOMPARE(state_->Window.ProjectBaseName, Path("site"));
+        PickNetwork(1);
+        QVERIFY(prompts_->shown.empty());
+        QCOMPARE(Unit(3).Quantity, 3);
+        QCOMPARE(Unit(2).Quantity, 0);
+        PickNetwork(0);
         // The file dialog cancelled keeps the project.
         prompts_->files = {""};
         Action("Open1")->trigger();
