@@ -16,7 +16,10 @@
 #include "platform/TextFile.h"
 #include "project/ProjectFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+
+using tavo::testing::FileSizeLimit;
 
 namespace tavo {
 namespace {
@@ -118,30 +121,6 @@ ProjectDetails OtherDetails() {
     return d;
 }
 
-// Lowers the soft file size limit while it lives, with SIGXFSZ ignored, so that a write
-// beyond it fails with EFBIG even for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ok_ = ::getrlimit(RLIMIT_FSIZE, &old_) == 0;
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        ok_ = ok_ && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool ok() const { return ok_; }
-
-  private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_DFL;
-    bool ok_ = false;
-};
 
 class ProjectFileTest : public ::testing::Test {
   protected:

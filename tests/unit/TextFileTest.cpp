@@ -14,7 +14,10 @@
 
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+
+using tavo::testing::FileSizeLimit;
 
 namespace tavo {
 namespace {
@@ -43,30 +46,6 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// Lowers the soft file size limit while it lives, with SIGXFSZ ignored, so that a write
-// beyond it fails with EFBIG even for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ok_ = ::getrlimit(RLIMIT_FSIZE, &old_) == 0;
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        ok_ = ok_ && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool ok() const { return ok_; }
-
-  private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_DFL;
-    bool ok_ = false;
-};
 
 // Sets the process's umask while it lives.
 class Umask {
