@@ -241,7 +241,8 @@ void TVCALC::BuildStatusBar() {
 }
 
 void TVCALC::SetWindowTitle(const std::string& name) {
-    const QString caption = ToQt(WindowTitle(name));
+    // The name is a file path, in the file system's own encoding.
+    const QString caption = QString::fromStdString(WindowTitle(name));
     setWindowTitle(caption);
     setToolTip(caption);
 }
@@ -398,7 +399,7 @@ bool TVCALC::SaveAs1Click() {
     request.Title = "Save As";
     request.Filter = kSaveFilter;
     request.DefaultExtension = kSaveDefaultExtension;
-    request.FileName = FromQt(lblProject_->text());
+    request.FileName = lblProject_->text().toStdString();  // proposed as a file name
     request.ConfirmOverwrite = true;
     std::string chosen;
     if (!state_.UserPrompts.ChooseSaveFile(request, chosen)) return false;

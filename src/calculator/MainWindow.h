@@ -68,6 +68,7 @@ public:
     // Whether the window may close now (asks the exit prompts).
     bool FormCloseQuery();
 
+    // name: a file path in the file system's encoding, or "Untitled".
     void SetWindowTitle(const std::string& name);
     void FillNetworkSelector(int count, int selected);
     void UpdateSelectorCaption();

@@ -36,8 +36,8 @@ void SetUp(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setWindowTitle(ToQt(request.Title));
     dialog.setNameFilters(NameFilters(request.Filter));
     dialog.setDefaultSuffix(ToQt(request.DefaultExtension));
-    if (!request.Directory.empty()) dialog.setDirectory(ToQt(request.Directory));
-    if (!request.FileName.empty()) dialog.selectFile(ToQt(request.FileName));
+    if (!request.Directory.empty()) dialog.setDirectory(QString::fromStdString(request.Directory));
+    if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
 }
 
 }  // namespace

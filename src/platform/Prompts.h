@@ -32,6 +32,7 @@ public:
     virtual Answer AskYesNoCancel(MessageKind kind, const std::string& text) = 0;
 
     // The common open and save dialogs: true with the chosen path, false when cancelled.
+    // Paths (chosen, Directory, FileName) are in the file system's encoding, not 1252.
     virtual bool ChooseOpenFile(const FileDialogRequest& request, std::string& path) = 0;
     virtual bool ChooseSaveFile(const FileDialogRequest& request, std::string& path) = 0;
     // The system's information beep.

@@ -203,8 +203,14 @@ private slots:
         QVERIFY(network.find("NetWork Name:Network 1\r\n") != std::string::npos);
         QVERIFY(network.find("IN20        \t\t2\r\n") != std::string::npos);
         QVERIFY(tavo::testing::ReadBytes(Path("site.tav")).find("       Name:\tHarbour\r\n") != std::string::npos);
+        // A path with letters beyond ASCII shows as the file system spells it.
+        const std::string accented = Path("Caf\xC3\xA9.tav");
+        prompts_->files = {accented};
+        QVERIFY(window_->SaveAs1Click());
+        QVERIFY(window_->windowTitle().endsWith(QString::fromUtf8("Caf\xC3\xA9.tav]")));
+        QVERIFY(tavo::FileExists(Path("Caf\xC3\xA9.001")));
         // Save As under the same name copies nothing and still saves.
-        prompts_->files = {Path("site.tav")};
+        prompts_->files = {accented};
         QVERIFY(window_->SaveAs1Click());
         QVERIFY(prompts_->shown.empty());
     }
