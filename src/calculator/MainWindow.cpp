@@ -1,6 +1,7 @@
 #include "calculator/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -109,7 +110,6 @@ void TVCALC::BuildMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    file->setToolTip(QStringLiteral("File Processes"));
     file->menuAction()->setStatusTip(QStringLiteral("File Processes"));
     AddAction(file, "&New Project", "Create a new empty project (you will be prompted to save any changes)",
               QKeySequence(Qt::CTRL | Qt::Key_N), "New1", [this] { New1Click(); });
@@ -140,7 +140,6 @@ void TVCALC::BuildMenus() {
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
     options->menuAction()->setStatusTip(QStringLiteral("Tavo Calculator options"));
-    options->setToolTip(QStringLiteral("Tavo Calculator options"));
     AddAction(options, "&Edit Project Details", nullptr, {}, "EditProjectDetails2", [this] {
         if (services_.ShowProjectDetails) services_.ShowProjectDetails();
     });
@@ -148,12 +147,10 @@ void TVCALC::BuildMenus() {
     QMenu* help = bar->addMenu(QStringLiteral("&Help "));
     help->setObjectName(QStringLiteral("Help1"));
     help->menuAction()->setStatusTip(QStringLiteral("Help on Tavo Calculator"));
-    help->setToolTip(QStringLiteral("Help on Tavo Calculator"));
     AddAction(help, "&Contents", "Open Help on the contents page", QKeySequence(Qt::Key_F1),
               "HelpContents", [this] {
                   if (services_.HelpContents) services_.HelpContents();
-              })
-        ->setShortcutContext(Qt::ApplicationShortcut);
+              });
     AddAction(help, "&Search For Help On...", "Open Help on the index page", {}, "SearchForHelpOn1",
               [this] {
                   if (services_.HelpIndex) services_.HelpIndex("");
@@ -224,8 +221,11 @@ void TVCALC::BuildPanel2() {
     grid->addWidget(lblNetworkSelector_, 0, 2);
     grid->addWidget(cbxNetworks_, 1, 2);
     connect(cbxNetworks_, &QComboBox::activated, this, [this](int index) {
-        if (!selectorFilling_) cbxNetworksChange(index);
+        // Picking the network already shown is no change.
+        if (!selectorFilling_ && index != state_.Window.CurrentNetwork - 1) cbxNetworksChange(index);
     });
+    // The wheel would switch networks (and ask to save) while merely scrolling past.
+    cbxNetworks_->installEventFilter(this);
 }
 
 void TVCALC::BuildStatusBar() {
@@ -244,7 +244,8 @@ void TVCALC::SetWindowTitle(const std::string& name) {
     // The name is a file path, in the file system's own encoding.
     const QString caption = QString::fromStdString(WindowTitle(name));
     setWindowTitle(caption);
-    setToolTip(caption);
+    // The window's own hint, shown in the status bar where no control has one.
+    setStatusTip(caption);
 }
 
 void TVCALC::showEvent(QShowEvent* event) {
@@ -258,9 +259,21 @@ void TVCALC::showEvent(QShowEvent* event) {
 
 void TVCALC::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // Coming back to the main window (from the details dialog, say) takes over its values.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !firstActivation_)
-        FormActivate();
+    if (event->type() != QEvent::ActivationChange || firstActivation_) return;
+    if (!isActiveWindow()) {
+        // Left for another window of the program, or for another program.
+        leftForOwnWindow_ = QApplication::activeWindow() != nullptr;
+        return;
+    }
+    // Coming back from a window of the program (the details dialog, say) takes over its
+    // values; coming back from another program changes nothing.
+    if (leftForOwnWindow_) FormActivate();
+    leftForOwnWindow_ = false;
+}
+
+bool TVCALC::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cbxNetworks_ && event->type() == QEvent::Wheel) return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TVCALC::FormActivate() {
@@ -293,6 +306,17 @@ bool TVCALC::FormActivate() {
         window.LoadedNetworkNumber = 1;
         FillNetworkSelector(1, 1);
         window.LoadedNetworkName = SelectorText();
+    } else if (window.CurrentNetwork > window.NetworkCount) {
+        // The network in memory was dropped with the lowered count: edits to it would go to a
+        // file the next save deletes, under another network's name. Network 1 is shown.
+        FillNetworkSelector(window.NetworkCount, 1);
+        ReadNetwork(1);
+        window.CurrentNetwork = 1;
+        window.LoadedNetworkNumber = 1;
+        window.LoadedNetworkName = SelectorText();
+        page_->SelectTab(page_->Lists().TabIndex());
+        RefreshAfterRead();
+        page_->FocusGrid();
     } else {
         FillNetworkSelector(window.NetworkCount, window.CurrentNetwork);
         page_->FocusGrid();
@@ -413,6 +437,8 @@ bool TVCALC::SaveAs1Click() {
     try {
         CopyNetworkFiles(state_, oldName, window.ProjectFileName);
     } catch (const FileError& error) {
+        // The other networks are not all under the new name yet.
+        window.ProjectSaved = false;
         state_.UserPrompts.Error(error.what());
         return false;
     }
@@ -424,17 +450,27 @@ bool TVCALC::Savelocalnetwork1Click() {
     return Save1Click();
 }
 
-void TVCALC::ReadNetwork(int number) {
+bool TVCALC::ReadNetwork(int number) {
     if (state_.Window.ProjectFileName.empty()) {
         // An untitled project has no network files: a network not in memory is empty.
         ClearQuantities(state_.Units);
         state_.Window.NetworkSaved = true;
-        return;
+        return true;
     }
+    // A file that exists but cannot be read must not turn into an empty network that the
+    // next save would write over it: the network in memory stays as it was.
+    std::vector<std::int32_t> quantities;
+    for (const UnitType& unit : state_.Units.UnitTable) quantities.push_back(unit.Quantity);
+    const bool saved = state_.Window.NetworkSaved;
     try {
         ReadNetworkFile(state_, state_.Window.ProjectFileName, number);
+        return true;
     } catch (const FileError& error) {
+        for (std::size_t slot = 0; slot < quantities.size(); ++slot)
+            state_.Units.UnitTable[slot].Quantity = quantities[slot];
+        state_.Window.NetworkSaved = saved;
         state_.UserPrompts.Error(error.what());
+        return false;
     }
 }
 
@@ -530,9 +566,9 @@ bool TVCALC::Open1Click() {
             } catch (const FileError& error) {
                 state_.UserPrompts.Error(error.what());
             }
+            if (read) read = ReadNetwork(1);
             if (read) {
                 SetWindowTitle(chosen);
-                ReadNetwork(1);
             } else {
                 New1Click();
                 window.ProjectFileName.clear();
@@ -552,31 +588,30 @@ bool TVCALC::Open1Click() {
     return opened;
 }
 
+void TVCALC::SwitchTo(int number) {
+    if (ReadNetwork(number)) state_.Window.CurrentNetwork = number;
+}
+
 void TVCALC::cbxNetworksChange(int index) {
     MainWindowState& window = state_.Window;
     if (index >= 0 && index < window.NetworkCount) {
         const int target = index + 1;
         if (window.NetworkSaved) {
-            window.CurrentNetwork = target;
-            ReadNetwork(target);
+            SwitchTo(target);
         } else {
             switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveNetworkPrompt)) {
                 case Answer::No:
-                    window.CurrentNetwork = target;
-                    ReadNetwork(target);
+                    SwitchTo(target);
                     break;
                 case Answer::Yes:
                     if (!window.ProjectBaseName.empty()) {
                         // The network is read only once the one in memory is on disk.
-                        if (SaveNetwork(window.LoadedNetworkName, window.LoadedNetworkNumber)) {
-                            window.CurrentNetwork = target;
-                            ReadNetwork(target);
-                        }
+                        if (SaveNetwork(window.LoadedNetworkName, window.LoadedNetworkNumber))
+                            SwitchTo(target);
                     } else {
                         SaveAs1Click();
                         if (!window.ProjectBaseName.empty()) {
-                            window.CurrentNetwork = target;
-                            ReadNetwork(target);
+                            SwitchTo(target);
                         } else {
                             state_.UserPrompts.Error(kCannotSaveNetwork);
                         }

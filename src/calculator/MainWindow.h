@@ -85,6 +85,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool StartUpLoad();
@@ -99,8 +100,11 @@ private:
     // The file work of a save with the flags set only on success; reports a file-system error.
     bool SaveProjectFiles();
     bool SaveNetwork(const std::string& name, int number);
-    // Reads network number into the UnitTable; an untitled project has no files.
-    void ReadNetwork(int number);
+    // Reads network number into the UnitTable; an untitled project has no files. False (with
+    // the error shown and the network in memory kept) when its file cannot be read.
+    bool ReadNetwork(int number);
+    // Switches the network in memory to number, when it can be read.
+    void SwitchTo(int number);
     std::string SelectorText() const;
     std::string SelectorItem(int index) const;
     void RefreshAfterRead();
@@ -121,6 +125,7 @@ private:
     bool calculatorReady_ = false;
     bool activating_ = false;
     bool selectorFilling_ = false;
+    bool leftForOwnWindow_ = false;
 };
 
 }  // namespace tavo

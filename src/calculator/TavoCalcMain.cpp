@@ -12,7 +12,6 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(tavo::kApplicationTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(tavo::kApplicationTitle));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);

@@ -20,18 +20,6 @@ QMessageBox::Icon IconOf(MessageKind kind) {
     return QMessageBox::NoIcon;
 }
 
-// "Tavo project|*.tav|All files|*.*" as Qt name filters.
-QStringList NameFilters(const std::string& filter) {
-    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
-    }
-    return filters;
-}
-
 void SetUp(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setWindowTitle(ToQt(request.Title));
     dialog.setNameFilters(NameFilters(request.Filter));
@@ -41,6 +29,24 @@ void SetUp(QFileDialog& dialog, const FileDialogRequest& request) {
 }
 
 }  // namespace
+
+QStringList NameFilters(const std::string& filter) {
+    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString& description = parts[i];
+        // Qt reads the patterns from the parentheses; a description that shows them already
+        // ("Tavo Calculator Project (*.tav)") keeps its own text with the real patterns.
+        const int open = description.lastIndexOf(QLatin1Char('('));
+        const QString shown = open > 0 && description.endsWith(QLatin1Char(')'))
+                                  ? description.left(open).trimmed()
+                                  : description;
+        filters << shown + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}
 
 bool MessageBoxPrompts::ChooseOpenFile(const FileDialogRequest& request, std::string& path) {
     QFileDialog dialog(parent_);

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include "platform/Prompts.h"
 
 namespace tavo {
+
+// "Tavo project|*.tav|All files|*.*" as the name filters of a Qt file dialog.
+QStringList NameFilters(const std::string& filter);
 
 // The prompts of the desktop program: modal message boxes titled with the application title.
 class MessageBoxPrompts : public Prompts {

@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 #include "components/ApplicationInfo.h"
 #include "components/QtText.h"
@@ -13,11 +14,12 @@
 namespace tavo {
 namespace {
 
-// The hint of a widget: its tool tip, or that of the nearest widget around it on the same
-// window that has one, as Qt's own tool tips do.
+// The hint of a widget: its tool tip (or, for a window, its status tip), or that of the
+// nearest widget around it on the same window that has one, as Qt's own tool tips do.
 QString HintOf(QWidget* widget) {
     for (QWidget* w = widget; w != nullptr; w = w->isWindow() ? nullptr : w->parentWidget()) {
         if (!w->toolTip().isEmpty()) return w->toolTip();
+        if (w->isWindow() && !w->statusTip().isEmpty()) return w->statusTip();
     }
     return QString();
 }
@@ -71,7 +73,13 @@ QList<QLabel*> TZorStatusBarHint::Panels(QStatusBar* bar) {
 bool TZorStatusBarHint::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::StatusTip) {
+        // Menu items (and controls) announce their hint as a status tip; an empty tip when
+        // the mouse leaves them.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty()) ShowHint(tip);
+        return false;
+    } else if (event->type() == QEvent::Enter) {
         // Enter reaches the outer widgets first, so the innermost one under the mouse wins.
         underMouse_ = widget;
         ShowHint(HintOf(widget));

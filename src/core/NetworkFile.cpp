@@ -97,13 +97,8 @@ bool ReadNetworkFile(AppState& state, const std::string& projectFileName, int nu
     const std::string path = NetworkFilePath(projectFileName, number);
     bool result = false;
     if (FileExists(path)) {
-        try {
-            LineReader reader = LineReader::Open(path);
-            result = ReadNetworkLines(state, reader);
-        } catch (...) {
-            state.Window.NetworkSaved = true;
-            throw;
-        }
+        LineReader reader = LineReader::Open(path);
+        result = ReadNetworkLines(state, reader);
     }
     state.Window.NetworkSaved = true;
     return result;

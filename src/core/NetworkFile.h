@@ -28,7 +28,8 @@ std::string NetworkFilePath(std::string_view projectFileName, int number);
 bool SaveNetworkFile(AppState& state, const std::string& networkName, int number);
 
 // Clears all quantities and reads network number of the project file projectFileName into
-// the UnitTable. True when the file exists and every row was read. Sets NetworkSaved.
+// the UnitTable. True when the file exists and every row was read. Sets NetworkSaved, except
+// when the file cannot be read (FileError): the caller then decides what is in memory.
 bool ReadNetworkFile(AppState& state, const std::string& projectFileName, int number);
 // The same over lines already opened.
 bool ReadNetworkLines(AppState& state, LineReader& reader);

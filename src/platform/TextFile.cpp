@@ -8,12 +8,14 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/CodePage.h"
 #include "platform/FileError.h"
 
 namespace tavo {
 
 FileError FileError::FromErrno(const std::string& operation, const std::string& path, int error) {
-    return FileError(operation + " \"" + path + "\": " + std::strerror(error));
+    // Messages are the system's 8-bit text; a path is spelt in the file system's UTF-8.
+    return FileError(operation + " \"" + Utf8ToCp1252(path) + "\": " + std::strerror(error));
 }
 
 namespace {

@@ -171,7 +171,8 @@ void RemoveSurplusNetworkFiles(AppState& state) {
 }
 
 void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName) {
-    if (oldName == newName || state.Window.NetworkCount == 1) return;
+    // An untitled project has no network files: nothing to bring along.
+    if (oldName.empty() || oldName == newName || state.Window.NetworkCount == 1) return;
     for (int n = 1; n <= state.Window.NetworkCount; ++n)
         if (n != state.Window.CurrentNetwork) CopyNetworkFile(oldName, newName, n);
 }

@@ -8,10 +8,13 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <unistd.h>
+
 #include <memory>
 
 #include "calculator/CalculatorPage.h"
 #include "calculator/MainWindow.h"
+#include "components/MessageBoxPrompts.h"
 #include "core/NetworkFile.h"
 #include "project/ProjectFile.h"
 #include "support/ScriptedPrompts.h"
@@ -370,6 +373,80 @@ private slots:
         prompts_->answers = {Answer::No};
         QVERIFY(window_->close());
         QCOMPARE(Messages().last(), QStringLiteral("Save project before exit?"));
+    }
+
+    void anUnreadableNetworkFileIsNeverWrittenOver() {
+        Start();
+        MakeProject();
+        PickNetwork(0);
+        // Network 2's file exists but cannot be read (reading this file fails even for root).
+        tavo::RemoveFileIfExists(Path("site.002"));
+        QVERIFY(::symlink("/proc/self/mem", Path("site.002").c_str()) == 0);
+        Place(2, QStringLiteral("6"));
+        prompts_->answers = {Answer::Yes};
+        PickNetwork(1);
+        QCOMPARE(Messages().size(), 2);
+        QVERIFY(Messages()[1].startsWith(QStringLiteral("Cannot read file")));
+        // Network 1 stays in memory and selected; a save writes network 1, not network 2.
+        QCOMPARE(Selector()->currentIndex(), 0);
+        QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
+        QCOMPARE(Unit(2).Quantity, 6);
+        QVERIFY(window_->Save1Click());
+        QVERIFY(tavo::testing::ReadBytes(Path("site.001")).find("IN20        \t\t6\r\n") != std::string::npos);
+        char target[64] = {};
+        QVERIFY(::readlink(Path("site.002").c_str(), target, sizeof target - 1) > 0);
+        QCOMPARE(QString::fromLatin1(target), QStringLiteral("/proc/self/mem"));
+    }
+
+    void aNetworkDroppedByALowerCountLeavesMemory() {
+        Start();
+        MakeProject();  // network 2 in memory
+        state_->Project.NetworkCount = 1;
+        window_->FormActivate();
+        QCOMPARE(Selector()->count(), 1);
+        QCOMPARE(state_->Window.CurrentNetwork, 1);
+        QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
+        QCOMPARE(Unit(2).Quantity, 2);  // network 1 read from its file
+        QCOMPARE(Unit(3).Quantity, 0);
+    }
+
+    void saveAsOfAnUntitledProjectCopiesNoStrayFiles() {
+        Start();
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(dir_->Path()));
+        tavo::testing::WriteBytes(dir_->File(".002"), "NetWork Name:Stray\r\n");
+        state_->Project.NetworkCount = 2;
+        window_->FormActivate();
+        Place(2, QStringLiteral("1"));
+        prompts_->files = {Path("fresh.tav")};
+        QVERIFY(window_->SaveAs1Click());
+        QDir::setCurrent(before);
+        QVERIFY(Exists("fresh.001"));
+        QVERIFY(!Exists("fresh.002"));
+    }
+
+    void newOnASavedProjectAsksOnlyAboutTheNetwork() {
+        Start();
+        MakeProject();
+        Place(3, QStringLiteral("8"));
+        prompts_->answers = {Answer::Cancel};
+        Action("New1")->trigger();
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Save network?")});
+        QCOMPARE(state_->Window.ProjectFileName, Path("site.tav"));
+        QCOMPARE(Unit(3).Quantity, 8);
+        prompts_->answers = {Answer::Yes};
+        Action("New1")->trigger();
+        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t8\r\n") != std::string::npos);
+        QVERIFY(state_->Window.ProjectFileName.empty());
+        QCOMPARE(Unit(3).Quantity, 0);
+    }
+
+    void fileDialogFiltersShowEachPatternOnce() {
+        QCOMPARE(tavo::NameFilters("Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project (*.tag)|*.tag|All Files (*.*)|*"),
+                 (QStringList{QStringLiteral("Tavo Calculator Project (*.tav)"), QStringLiteral("Tavo Installation Project (*.tag)"),
+                              QStringLiteral("All Files (*)")}));
+        QCOMPARE(tavo::NameFilters("Tavo project|*.tav|All files|*.*"),
+                 (QStringList{QStringLiteral("Tavo project (*.tav)"), QStringLiteral("All files (*.*)")}));
     }
 
     void tagStoreNamesServeOnlyAnOpenInstallation() {
