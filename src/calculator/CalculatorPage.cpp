@@ -77,6 +77,10 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setMinimumWidth(48);
+    // The bar column keeps its place while the bar is hidden, so the grid does not jump.
+    QSizePolicy keepPlace = label1_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    label1_->setSizePolicy(keepPlace);
     bar_ = new QScrollBar(Qt::Vertical, this);
     bar_->setObjectName(QStringLiteral("QtyBar"));
     bar_->setFixedWidth(kBarWidth);
@@ -84,6 +88,9 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
     bar_->setToolTip(QStringLiteral("Scroll to change number of selected units"));
     bar_->setFocusPolicy(Qt::StrongFocus);
     bar_->installEventFilter(this);
+    QSizePolicy barPlace = bar_->sizePolicy();
+    barPlace.setRetainSizeWhenHidden(true);
+    bar_->setSizePolicy(barPlace);
     totQty_ = new QLabel(this);
     totQty_->setObjectName(QStringLiteral("TotQty"));
     totQty_->hide();
@@ -97,11 +104,16 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
     lower->addWidget(raft_, 1);
     lower->addLayout(barColumn);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 0, 4, 4);
+    // The strip starts at the page's left edge: its panels stand at x = 9.
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(strip_);
-    layout->addWidget(tabs_);
-    layout->addLayout(lower, 1);
+    auto* lists = new QVBoxLayout;
+    lists->setContentsMargins(4, 0, 4, 4);
+    lists->setSpacing(2);
+    lists->addWidget(tabs_);
+    lists->addLayout(lower, 1);
+    layout->addLayout(lists, 1);
 
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_ || index < 0) return;
@@ -152,7 +164,7 @@ void CalculatorPage::HideHint() { hint_.hide(); }
 void CalculatorPage::ShowUnitHint() {
     hintRequested_ = true;
     ShowHintTopic(kUnitDataTopic);
-    if (hint_.isVisible()) hint_.setFocus();
+    if (hint_.isVisible()) FocusHint();
 }
 
 void CalculatorPage::FocusGrid() { grid_->setFocus(); }
@@ -165,7 +177,12 @@ void CalculatorPage::RunStripClick(StripControl control, bool doubleClick) {
     if (action.Topic) ShowHintTopic(*action.Topic);
     hintRequested_ = false;
     if (action.FocusGrid) grid_->setFocus();
-    if (doubleClick && hint_.isVisible()) hint_.setFocus();
+    if (doubleClick && hint_.isVisible()) FocusHint();
+}
+
+void CalculatorPage::FocusHint() {
+    hint_.activateWindow();
+    hint_.setFocus();
 }
 
 void CalculatorPage::Sync() {
@@ -235,12 +252,21 @@ bool CalculatorPage::GridKeyPress(QKeyEvent* event) {
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End:
             // The grid moves its current row (which selects the row), then the key's own duty.
             static_cast<QObject*>(grid_)->event(event);
             lists_.sGridKeyDown(GridKey::Other);
             break;
+        case Qt::Key_Home:
+        case Qt::Key_End: {
+            // With whole rows selected, Home and End go to the first and the last row.
+            QKeyEvent rows(event->type(), event->key(), event->modifiers() | Qt::ControlModifier);
+            static_cast<QObject*>(grid_)->event(&rows);
+            lists_.sGridKeyDown(GridKey::Other);
+            break;
+        }
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;  // the keyboard moves on to the next control
         default: {
             const QString text = event->text();
             if (text.isEmpty() && event->key() != Qt::Key_Backspace) return false;
@@ -260,7 +286,8 @@ bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
         ResizeColumns();
         return false;
     }
-    if (watched == grid_ && event->type() == QEvent::Resize) {
+    if ((watched == grid_ || watched == grid_->viewport()) && event->type() == QEvent::Resize) {
+        // Also when the vertical scroll bar comes or goes and only the viewport changes.
         ResizeColumns();
         return false;
     }

@@ -47,6 +47,7 @@ private:
     void HideHint() override;
     void ShowUnitHint() override;
     void RunStripClick(StripControl control, bool doubleClick);
+    void FocusHint();
     void ResizeColumns();
     // Grid row under a point of the grid's viewport, counted as the model does (row 0 is
     // the heading row); the row count below the rows.

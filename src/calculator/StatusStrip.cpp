@@ -73,10 +73,7 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
     // The texts before the first refresh, and the base hints.
     const StatusLine initial[] = {InitialConsumptionLine(), InitialSupplyLine(), InitialImpedanceLine()};
     Line* lines[] = {&consumption_, &supply_, &impedance_};
-    for (int i = 0; i < 3; ++i) {
-        lines[i]->Value->setText(ToQt(initial[i].ValueText));
-        lines[i]->Status->setText(ToQt(initial[i].StatusText));
-    }
+    for (int i = 0; i < 3; ++i) ApplyLine(*lines[i], initial[i]);
     for (QWidget* widget : findChildren<QWidget*>()) {
         const std::string hint = BaseHint(widget->objectName().toStdString());
         if (!hint.empty()) widget->setToolTip(ToQt(hint));
@@ -123,8 +120,11 @@ void StatusStrip::ApplyLine(Line& line, const StatusLine& status) {
         line.Excess->setGeometry(kBarLeft + status.BarWidth, kBarTop, status.ExcessWidth, kBarHeight);
         line.Excess->setVisible(status.ExcessVisible);
     }
+    // The texts take the width they need, whatever the font.
     line.Value->setText(ToQt(status.ValueText));
+    line.Value->adjustSize();
     line.Status->setText(ToQt(status.StatusText));
+    line.Status->adjustSize();
     QPalette palette = line.Status->palette();
     palette.setColor(QPalette::WindowText, QtColour(status.StatusColour));
     line.Status->setPalette(palette);
@@ -153,7 +153,13 @@ bool StatusStrip::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     const bool panel = watched->objectName().startsWith(QLatin1String("pnl"));
     if (event->type() == QEvent::MouseButtonDblClick) {
+        // The release that ends a double click is not a click of its own.
+        releaseEndsDoubleClick_ = true;
         emit ControlDoubleClicked(control);
+        return true;
+    }
+    if (releaseEndsDoubleClick_) {
+        releaseEndsDoubleClick_ = false;
         return true;
     }
     // A panel answers double clicks only; a single click on it does nothing.

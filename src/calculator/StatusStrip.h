@@ -41,6 +41,7 @@ private:
                   const char* status);
     void ApplyLine(Line& line, const StatusLine& status);
 
+    bool releaseEndsDoubleClick_ = false;
     Line consumption_;
     Line supply_;
     Line impedance_;

@@ -2,6 +2,7 @@
 // bar, the status strip and the hint dialog, with every message box scripted.
 #include <QLabel>
 #include <QScrollBar>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -68,9 +69,16 @@ private:
         QTest::mouseClick(Grid()->viewport(), button, {}, CellCentre(row, column));
     }
     void DoubleClickCell(int row, int column) {
-        // A double click arrives as a click followed by the double-click press.
+        // A double click arrives as press, release, double-click press, release.
         ClickCell(row, column);
         QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+        QTest::mouseRelease(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+    }
+    void DoubleClick(const char* name) {
+        QWidget* control = Control(name);
+        QTest::mouseClick(control, Qt::LeftButton);
+        QTest::mouseDClick(control, Qt::LeftButton);
+        QTest::mouseRelease(control, Qt::LeftButton);
     }
     void ClickTab(int index) { QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center()); }
     // Selects a unit type on "All Units" by a click on its description.
@@ -145,6 +153,22 @@ private slots:
             QApplication::processEvents();
             QCOMPARE(Grid()->columnWidth(0), Grid()->viewport()->width() - 80 - 60);
         }
+        // Also when a short window brings the grid's scroll bar, and the hidden bar keeps
+        // its place.
+        window_->resize(700, 260);
+        QApplication::processEvents();
+        QVERIFY(Grid()->verticalScrollBar()->isVisible());
+        QCOMPARE(Grid()->columnWidth(0), Grid()->viewport()->width() - 80 - 60);
+        const int gridWidth = Grid()->width();
+        ClickTab(7);
+        QVERIFY(Bar()->isHidden());
+        QApplication::processEvents();
+        QCOMPARE(Grid()->width(), gridWidth);
+        // Tab leaves the grid and changes nothing.
+        ClickTab(0);
+        Grid()->setFocus();
+        QTest::keyClick(Grid(), Qt::Key_Tab);
+        QVERIFY(state_->Window.NetworkSaved);
     }
 
     void missingCatalogueEndsTheStart() {
@@ -365,7 +389,7 @@ private slots:
     void statusStripClicksSwitchListsAndOpenTopics() {
         Start();
         // Empty network: impedance red above 1.5 kOhm.
-        QTest::mouseDClick(Control("ACL"), Qt::LeftButton);
+        DoubleClick("ACL");
         QCOMPARE(Tabs()->currentIndex(), 5);
         QVERIFY(window_->Hint().isVisible());
         QCOMPARE(window_->Hint().MemoLines().size(), 19);
@@ -381,14 +405,14 @@ private slots:
         QTest::mouseClick(Control("SinkL"), Qt::LeftButton);
         QCOMPARE(Tabs()->currentIndex(), 6);
         QCOMPARE(Grid()->rowCount(), 2);
-        QTest::mouseDClick(Control("SourceL"), Qt::LeftButton);  // "No supply" in red
+        DoubleClick("SourceL");  // "No supply" in red
         QCOMPARE(window_->Hint().MemoLines().first(), QStringLiteral("Most Tavo units draw current from the Tavo network,"));
         window_->Hint().hide();
 
         // A supply without a clock: "Add clock unit" sends to "with Clock", topic 2.
         SetQuantity(1, QStringLiteral("1"));
         QCOMPARE(Text("SourceL"), QStringLiteral("Add clock unit"));
-        QTest::mouseDClick(Control("SourceL"), Qt::LeftButton);
+        DoubleClick("SourceL");
         QCOMPARE(Tabs()->currentIndex(), 4);
         QCOMPARE(window_->Hint().MemoLines().last(), QStringLiteral("Add a unit from the \"Units with Clock\" list."));
         window_->Hint().hide();
@@ -396,7 +420,7 @@ private slots:
         // Marginal balance: the maroon text opens topic 10 on the power supplies.
         SetQuantity(4, QStringLiteral("18"));  // 324 mA of 350
         QCOMPARE(Text("SinkL"), QStringLiteral("Marginal power balance"));
-        QTest::mouseDClick(Control("SinkL"), Qt::LeftButton);
+        DoubleClick("SinkL");
         QCOMPARE(Tabs()->currentIndex(), 6);
         QCOMPARE(window_->Hint().MemoLines().size(), 4);
         window_->Hint().hide();
@@ -411,12 +435,19 @@ private slots:
         QCOMPARE(Tabs()->currentIndex(), 0);
         QCOMPARE(state_->Evaluation.SelectedRow, 4);
         QCOMPARE(Grid()->currentRow(), 3);
+        // Its double click selects the row and leaves topic 4 open.
+        ClickTab(7);
+        DoubleClick("ACL");
+        QCOMPARE(state_->Evaluation.SelectedRow, 4);
+        QVERIFY(window_->Hint().isVisible());
+        QCOMPARE(window_->Hint().MemoLines().last(), QStringLiteral("Reduce number of Tavo units."));
+        window_->Hint().hide();
 
         // A teal supply bar: the click leaves the list alone and focuses the grid.
         SetQuantity(4, QStringLiteral("5"));
         SetQuantity(2, QStringLiteral("1"));
         ClickTab(3);
-        QTest::mouseDClick(Control("SourceBar"), Qt::LeftButton);
+        DoubleClick("SourceBar");
         QCOMPARE(Tabs()->currentIndex(), 3);
         QCOMPARE(window_->Hint().MemoLines().first(), QStringLiteral("Select a list of Tavo units using right/left arrow keys or click"));
     }
@@ -458,7 +489,7 @@ private slots:
         QCOMPARE(hint.height(), (16 + 2) * 12 + 4 * 3);
         hint.ShowTopic(11);
         QCOMPARE(hint.windowTitle(), QStringLiteral("Disclaimer"));
-        // Topic 8 for a 40 mA type reads its limit and what decides it.
+        // Topic 8 for a 75 mA type reads its limit and what decides it.
         SelectUnit(7);
         hint.ShowTopic(8);
         QCOMPARE(hint.MemoLines().mid(0, 2), (QStringList{QStringLiteral("Number of Tavo units of this type cannot exceed 30"),
