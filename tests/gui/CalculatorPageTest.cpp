@@ -459,15 +459,16 @@ private slots:
             "more networks.\rSee Help file (Power Supplies section) for more details.");
         SetQuantity(9, QStringLiteral("1"));
         SetQuantity(1, QStringLiteral("5"));  // 1000 + 1750 mA
-        QTest::qWait(350);
+        // Within a tick or so (generous: a loaded machine delays timers).
+        QTRY_COMPARE_WITH_TIMEOUT(Messages().size(), 1, 5000);
         QCOMPARE(Messages(), QStringList{warning});
         QCOMPARE(Text("SourceL"), QStringLiteral("Unsafe if short circuit"));
-        QTest::qWait(300);
+        QTest::qWait(300);  // further ticks while the supply stays above 2 A
         QCOMPARE(Messages().size(), 1);
         SetQuantity(1, QStringLiteral("2"));  // 1700 mA
         QTest::qWait(250);
         SetQuantity(1, QStringLiteral("4"));  // 2400 mA
-        QTest::qWait(350);
+        QTRY_COMPARE_WITH_TIMEOUT(Messages().size(), 2, 5000);
         QCOMPARE(Messages(), (QStringList{warning, warning}));
     }
 
