@@ -398,6 +398,24 @@ private slots:
         QCOMPARE(QString::fromLatin1(target), QStringLiteral("/proc/self/mem"));
     }
 
+    void saveAsWhoseCopyFailsLeavesTheProjectUnsaved() {
+        Start();
+        MakeProject();
+        PickNetwork(0);
+        tavo::RemoveFileIfExists(Path("site.002"));
+        QVERIFY(::symlink("/proc/self/mem", Path("site.002").c_str()) == 0);
+        prompts_->files = {Path("other.tav")};
+        QVERIFY(!window_->SaveAs1Click());
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY(Messages()[0].startsWith(QStringLiteral("Cannot read file")));
+        QVERIFY(!state_->Window.ProjectSaved);
+        QVERIFY(Exists("other.001"));
+        // Closing therefore still asks.
+        prompts_->answers = {Answer::No};
+        QVERIFY(window_->close());
+        QCOMPARE(Messages().last(), QStringLiteral("Save project before exit?"));
+    }
+
     void aNetworkDroppedByALowerCountLeavesMemory() {
         Start();
         MakeProject();  // network 2 in memory
