@@ -29,6 +29,19 @@ MouseButton ButtonOf(Qt::MouseButton button) {
     }
 }
 
+// The character a key types, in upper case (Backspace as '\b'); false for keys that type
+// nothing (arrows, function keys).
+bool TypedKey(const QKeyEvent* event, char& typed) {
+    if (event->key() == Qt::Key_Backspace) {
+        typed = '\b';
+        return true;
+    }
+    const std::string text = FromQt(event->text().toUpper());
+    if (text.empty()) return false;
+    typed = text[0];
+    return true;
+}
+
 }  // namespace
 
 CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer, QWidget* parent)
@@ -268,11 +281,10 @@ bool CalculatorPage::GridKeyPress(QKeyEvent* event) {
         case Qt::Key_Backtab:
             return false;  // the keyboard moves on to the next control
         default: {
-            const QString text = event->text();
-            if (text.isEmpty() && event->key() != Qt::Key_Backspace) return false;
+            char typed = '\0';
+            if (!TypedKey(event, typed)) return false;
             lists_.sGridKeyDown(GridKey::Other);
-            const std::string key = FromQt(text.toUpper());
-            lists_.QtyBarKeyPress(event->key() == Qt::Key_Backspace ? '\b' : (key.empty() ? '\0' : key[0]));
+            lists_.QtyBarKeyPress(typed);
             break;
         }
     }
@@ -304,10 +316,9 @@ bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
             grid_->setFocus();
             return true;
         }
-        const QString text = key->text();
-        if (text.isEmpty() && key->key() != Qt::Key_Backspace) return false;
-        const std::string typed = FromQt(text.toUpper());
-        lists_.QtyBarKeyPress(key->key() == Qt::Key_Backspace ? '\b' : (typed.empty() ? '\0' : typed[0]));
+        char typed = '\0';
+        if (!TypedKey(key, typed)) return false;
+        lists_.QtyBarKeyPress(typed);
         Sync();
         return true;
     }

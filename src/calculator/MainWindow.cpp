@@ -480,27 +480,27 @@ void TVCALC::RefreshAfterRead() {
     page_->Sync();
 }
 
+bool TVCALC::SaveBeforeDropping() {
+    MainWindowState& window = state_.Window;
+    // An untitled project with edited quantities counts as a changed project.
+    if (!window.NetworkSaved && window.ProjectFileName.empty()) window.ProjectSaved = false;
+    const char* question = !window.ProjectSaved ? kProjectChangedPrompt
+                           : !window.NetworkSaved ? kSaveNetworkPrompt
+                                                  : nullptr;
+    if (question == nullptr) return true;
+    switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, question)) {
+        case Answer::Yes:
+            // Work is only thrown away once it is on disk.
+            return !window.ProjectSaved ? Save1Click()
+                                        : SaveNetwork(SelectorText(), window.CurrentNetwork);
+        case Answer::No: return true;
+        default: return false;
+    }
+}
+
 bool TVCALC::New1Click() {
     MainWindowState& window = state_.Window;
-    if (!window.NetworkSaved && window.ProjectFileName.empty()) window.ProjectSaved = false;
-    if (!window.ProjectSaved) {
-        switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kProjectChangedPrompt)) {
-            case Answer::Yes:
-                // Work is only thrown away once it is on disk.
-                if (!Save1Click()) return false;
-                break;
-            case Answer::No: break;
-            default: return false;
-        }
-    } else if (!window.NetworkSaved) {
-        switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveNetworkPrompt)) {
-            case Answer::Yes:
-                if (!SaveNetwork(SelectorText(), window.CurrentNetwork)) return false;
-                break;
-            case Answer::No: break;
-            default: return false;
-        }
-    }
+    if (!SaveBeforeDropping()) return false;
     window.CalculatorProject = true;
     SetWindowTitle("Untitled");
     window.ProjectFileName.clear();
@@ -523,22 +523,7 @@ bool TVCALC::New1Click() {
 
 bool TVCALC::Open1Click() {
     MainWindowState& window = state_.Window;
-    if (!window.NetworkSaved && window.ProjectFileName.empty()) window.ProjectSaved = false;
-    bool stopped = false;
-    if (!window.ProjectSaved) {
-        switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kProjectChangedPrompt)) {
-            case Answer::Yes: stopped = !Save1Click() || window.ProjectFileName.empty(); break;
-            case Answer::No: break;
-            default: stopped = true;
-        }
-    } else if (!window.NetworkSaved) {
-        switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveNetworkPrompt)) {
-            case Answer::Yes: stopped = !SaveNetwork(SelectorText(), window.CurrentNetwork); break;
-            case Answer::No: break;
-            default: stopped = true;
-        }
-    }
-    if (stopped) {
+    if (!SaveBeforeDropping()) {
         state_.UserPrompts.Warning(kOperationCancelled);
         return false;
     }

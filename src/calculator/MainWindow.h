@@ -97,6 +97,9 @@ private:
     void BuildStatusBar();
     QAction* AddAction(QMenu* menu, const char* caption, const char* hint, const QKeySequence& key,
                        const char* name, std::function<void()> action);
+    // The prompt before New or Open drops what is in memory: true to go on (No, or Yes and
+    // the save succeeded), false to stop.
+    bool SaveBeforeDropping();
     // The file work of a save with the flags set only on success; reports a file-system error.
     bool SaveProjectFiles();
     bool SaveNetwork(const std::string& name, int number);
