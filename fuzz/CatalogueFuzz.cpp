@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int list = 0; list < kListCount; ++list) {
         BuildUnitList(catalogue, list);
-        if (catalogue.UnitListEnd < 1 || catalogue.UnitListEnd > catalogue.UnitCount + 1) std::abort();
+        if (catalogue.UnitListEnd < 1 || catalogue.UnitListEnd > catalogue.UnitCount + 1)
+            std::abort();
     }
     NetworkEvaluation evaluation;
     for (int slot = 1; slot <= catalogue.UnitCount; ++slot)

@@ -6,7 +6,7 @@ namespace tavo::fuzzing {
 
 // Takes every message silently and answers every question Cancel.
 class SilentPrompts : public Prompts {
-public:
+  public:
     void ShowMessage(MessageKind, const std::string&) override { ++messages; }
     Answer AskYesNoCancel(MessageKind, const std::string&) override {
         ++messages;

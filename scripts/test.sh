@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything from scratch in both configurations and runs the whole suite with CTest:
 # first the normal build (g++), then AddressSanitizer + UndefinedBehaviorSanitizer (clang),
-# which also runs each fuzz target for a short, bounded time. Stops at the first failure.
+# which also runs each fuzz target for a short, bounded time. Before building, every C++ file
+# must be as clang-format leaves it. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+
+echo "=== format"
+bash scripts/check-format.sh
 
 jobs=$(nproc)
 for preset in default asan; do

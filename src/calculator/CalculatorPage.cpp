@@ -23,9 +23,12 @@ constexpr int kBarWidth = 35;
 
 MouseButton ButtonOf(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return MouseButton::Left;
-        case Qt::RightButton: return MouseButton::Right;
-        default: return MouseButton::Middle;
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        default:
+            return MouseButton::Middle;
     }
 }
 
@@ -44,7 +47,8 @@ bool TypedKey(const QKeyEvent* event, char& typed) {
 
 }  // namespace
 
-CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer, QWidget* parent)
+CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer,
+                               QWidget* parent)
     : QWidget(parent), state_(state), hint_(hint), timer_(timer), lists_(state, *this) {
     setObjectName(QStringLiteral("CalculatorPage"));
     strip_ = new StatusStrip(this);
@@ -52,7 +56,8 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TabCtrl"));
     for (int i = 0; i < kListCount; ++i) tabs_->addTab(QString::fromLatin1(ListCaption(i)));
-    tabs_->setToolTip(QStringLiteral("Click or use left/right arrows to select list of Tavo units"));
+    tabs_->setToolTip(
+        QStringLiteral("Click or use left/right arrows to select list of Tavo units"));
     tabs_->setExpanding(false);
     tabs_->setFocusPolicy(Qt::NoFocus);
     tabs_->installEventFilter(this);
@@ -62,8 +67,8 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
     raft_->installEventFilter(this);
     grid_ = new QTableWidget(2 - 1, 3, raft_);
     grid_->setObjectName(QStringLiteral("sGrid"));
-    grid_->setHorizontalHeaderLabels({QStringLiteral("Description"), QStringLiteral("Cat No"),
-                                      QStringLiteral("Qty")});
+    grid_->setHorizontalHeaderLabels(
+        {QStringLiteral("Description"), QStringLiteral("Cat No"), QStringLiteral("Qty")});
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -133,11 +138,12 @@ CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer&
         lists_.TabCtrlChange(index);
         Sync();
     });
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
-        if (syncing_ || row < 0 || row == previousRow) return;
-        lists_.SetCurrentRow(row + 1);
-        Sync();
-    });
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (syncing_ || row < 0 || row == previousRow) return;
+                lists_.SetCurrentRow(row + 1);
+                Sync();
+            });
     connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
         if (syncing_) return;
         lists_.ApplyQuantityBar(value);
@@ -172,7 +178,9 @@ void CalculatorPage::SelectRow(int row) {
     Sync();
 }
 
-void CalculatorPage::HideHint() { hint_.hide(); }
+void CalculatorPage::HideHint() {
+    hint_.hide();
+}
 
 void CalculatorPage::ShowUnitHint() {
     hintRequested_ = true;
@@ -180,11 +188,14 @@ void CalculatorPage::ShowUnitHint() {
     if (hint_.isVisible()) FocusHint();
 }
 
-void CalculatorPage::FocusGrid() { grid_->setFocus(); }
+void CalculatorPage::FocusGrid() {
+    grid_->setFocus();
+}
 
 void CalculatorPage::RunStripClick(StripControl control, bool doubleClick) {
     if (doubleClick) hintRequested_ = true;
-    const StripClickAction action = DecideStripClick(control, status_, state_.Evaluation, state_.Units);
+    const StripClickAction action =
+        DecideStripClick(control, status_, state_.Evaluation, state_.Units);
     if (action.Tab) SelectTab(*action.Tab);
     if (action.Row && *action.Row >= 1) SelectRow(*action.Row);
     if (action.Topic) ShowHintTopic(*action.Topic);
@@ -213,8 +224,10 @@ void CalculatorPage::Sync() {
             for (int column = 0; column < 3; ++column) {
                 const QString text = ToQt(cells[static_cast<std::size_t>(column)]);
                 QTableWidgetItem* item = grid_->item(row, column);
-                if (item == nullptr) grid_->setItem(row, column, new QTableWidgetItem(text));
-                else if (item->text() != text) item->setText(text);
+                if (item == nullptr)
+                    grid_->setItem(row, column, new QTableWidgetItem(text));
+                else if (item->text() != text)
+                    item->setText(text);
             }
             grid_->setRowHeight(row, kRowHeight);
         }
@@ -360,7 +373,8 @@ bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::MouseMove: {
                 const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
                 const int row = ModelRowAt(at);
-                grid_->setToolTip(QString::fromStdString(lists_.sGridMouseMoveHint(row, grid_->columnAt(at.x()))));
+                grid_->setToolTip(QString::fromStdString(
+                    lists_.sGridMouseMoveHint(row, grid_->columnAt(at.x()))));
                 return false;
             }
             default:

@@ -20,8 +20,9 @@ class TDLGUnitHint;
 // them to the controls and mirrors their state after every event.
 class CalculatorPage : public QWidget, private UnitListEvents {
     Q_OBJECT
-public:
-    CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer, QWidget* parent = nullptr);
+  public:
+    CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer,
+                   QWidget* parent = nullptr);
 
     UnitLists& Lists() { return lists_; }
 
@@ -40,10 +41,10 @@ public:
     const NetworkStatus& LastStatus() const { return status_; }
     bool HintRequested() const { return hintRequested_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void HideHint() override;
     void ShowUnitHint() override;
     void RunStripClick(StripControl control, bool doubleClick);

@@ -145,7 +145,8 @@ void TDLGUnitHint::ShowUnitData() {
 void TDLGUnitHint::SizeForMemo() {
     const QFontMetrics metrics(font());
     int widest = 0;
-    for (const QString& line : MemoLines()) widest = std::max(widest, metrics.horizontalAdvance(line + QLatin1Char(' ')));
+    for (const QString& line : MemoLines())
+        widest = std::max(widest, metrics.horizontalAdvance(line + QLatin1Char(' ')));
     const int lines = memo_->document()->blockCount();
     const int height = (lines + 2) * kLineHeight + 4 * kMemoMargin;
     const int width = static_cast<int>(1.2 * widest) + 2 * kMemoMargin;

@@ -13,7 +13,7 @@ namespace tavo {
 // A click on it, a key pressed in it or closing it hides it.
 class TDLGUnitHint : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TDLGUnitHint(AppState& state, QWidget* parent = nullptr);
 
     void ShowTopic(int topic);
@@ -23,13 +23,13 @@ public:
     // The memo's lines as shown.
     QStringList MemoLines() const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void ShowLines(const std::vector<std::string>& lines);
     void ShowUnitData();
     void SizeForMemo();

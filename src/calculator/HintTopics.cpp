@@ -15,7 +15,9 @@ const Lines kInstallationWarning = {
     "ENSURE THAT ALL POWER UNITS ARE LISTED IN THE CALCULATOR",
 };
 
-std::string TrueFalse(bool value) { return value ? "True" : "False"; }
+std::string TrueFalse(bool value) {
+    return value ? "True" : "False";
+}
 
 }  // namespace
 
@@ -24,8 +26,7 @@ std::vector<std::string> HintTopicLines(int topic, const HintContext& context) {
         case 0:
             return {"Select a list of Tavo units using right/left arrow keys or click",
                     "mouse on tab, then select quantiry of Tavo units using up/down",
-                    "arrow keys, scroll bar or mouse.",
-                    " ",
+                    "arrow keys, scroll bar or mouse.", " ",
                     "Double click to the red bar or red text for Tavo hint."};
         case 1: {
             Lines lines = {"Most Tavo units draw current from the Tavo network,",
@@ -46,9 +47,7 @@ std::vector<std::string> HintTopicLines(int topic, const HintContext& context) {
         }
         case 2:
             return {"For normal Tavo operation, one of Tavo units must generate",
-                    "a clock signal. A Tavo network must have at least one clock ",
-                    "unit. ",
-                    " ",
+                    "a clock signal. A Tavo network must have at least one clock ", "unit. ", " ",
                     "Add a unit from the \"Units with Clock\" list."};
         case 3:
             return {"",
@@ -81,30 +80,24 @@ std::vector<std::string> HintTopicLines(int topic, const HintContext& context) {
                     "Reduce number of Tavo units."};
         case 5:
             return {"Selected Tavo units require too much power!",
-                    "Total consumed current must not exceed 2 Amp. ",
-                    "",
+                    "Total consumed current must not exceed 2 Amp. ", "",
                     "Reduce number of Tavo units, or split into two networks."};
         case 6:
             return {"Maximum supply current exceeds 2 A. The cable can be",
-                    "damaged or catch fire if short circuit occurs.",
-                    "",
-                    "Reduce number of Tavo power supplies or split into",
-                    "two networks."};
+                    "damaged or catch fire if short circuit occurs.", "",
+                    "Reduce number of Tavo power supplies or split into", "two networks."};
         case 7:
             return {"Number of addressable Tavo units exceeds " +
                         std::to_string(context.MaxAddressable) + ".",
-                    "",
-                    "Reduce the number of Tavo units."};
+                    "", "Reduce the number of Tavo units."};
         case 8:
             return {"Number of Tavo units of this type cannot exceed " +
                         std::to_string(context.MaxQuantity),
-                    "because of unit " + context.LimitReason + " current",
-                    "",
+                    "because of unit " + context.LimitReason + " current", "",
                     "Reduce the number of Tavo units."};
         case 10:
             return {"Consumed current is close to maximum supply current,",
-                    "power balance is marginal.",
-                    "",
+                    "power balance is marginal.", "",
                     "For reliable operation add another power supply."};
         case 11:
             return {"The Tavo Calculator is a software tool provided for Tavo ",
@@ -122,16 +115,24 @@ std::vector<std::string> HintTopicLines(int topic, const HintContext& context) {
     }
 }
 
-std::string HintTopicCaption(int topic) { return topic == 11 ? "Disclaimer" : "Tavo hint"; }
+std::string HintTopicCaption(int topic) {
+    return topic == 11 ? "Disclaimer" : "Tavo hint";
+}
 
 std::string UnitKindText(char kind) {
     switch (kind) {
-        case 'i': return "Input unit.";
-        case 'o': return "Output unit.";
-        case 'p': return "Power supply unit.";
-        case 's': return "System unit.";
-        case 'u': return "Combined input/output unit.";
-        default: return "Unknown";
+        case 'i':
+            return "Input unit.";
+        case 'o':
+            return "Output unit.";
+        case 'p':
+            return "Power supply unit.";
+        case 's':
+            return "System unit.";
+        case 'u':
+            return "Combined input/output unit.";
+        default:
+            return "Unknown";
     }
 }
 

@@ -86,10 +86,13 @@ TVCALC::TVCALC(AppState& state, QStringList arguments, std::string catalogue, QW
     timer1_->start();
 }
 
-TVCALC::~TVCALC() { timer1_->stop(); }
+TVCALC::~TVCALC() {
+    timer1_->stop();
+}
 
 QAction* TVCALC::AddAction(QMenu* menu, const char* caption, const char* hint,
-                           const QKeySequence& key, const char* name, std::function<void()> action) {
+                           const QKeySequence& key, const char* name,
+                           std::function<void()> action) {
     auto* item = new QAction(QString::fromLatin1(caption), this);
     item->setObjectName(QString::fromLatin1(name));
     if (hint != nullptr) {
@@ -111,10 +114,11 @@ void TVCALC::BuildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
     file->menuAction()->setStatusTip(QStringLiteral("File Processes"));
-    AddAction(file, "&New Project", "Create a new empty project (you will be prompted to save any changes)",
+    AddAction(file, "&New Project",
+              "Create a new empty project (you will be prompted to save any changes)",
               QKeySequence(Qt::CTRL | Qt::Key_N), "New1", [this] { New1Click(); });
-    AddAction(file, "&Open Project", "Load a  project  from disk", QKeySequence(Qt::CTRL | Qt::Key_O),
-              "Open1", [this] { Open1Click(); });
+    AddAction(file, "&Open Project", "Load a  project  from disk",
+              QKeySequence(Qt::CTRL | Qt::Key_O), "Open1", [this] { Open1Click(); });
     AddAction(file, "&Save Project", "Save the current project", QKeySequence(Qt::CTRL | Qt::Key_S),
               "Save1", [this] { Save1Click(); });
     AddAction(file, "Save Project &As", "Save the current project under a different file name",
@@ -127,8 +131,8 @@ void TVCALC::BuildMenus() {
     exportMenu->setObjectName(QStringLiteral("Export1"));
     exportMenu->menuAction()->setEnabled(false);
     file->addSeparator();
-    AddAction(file, "Print", "Open the print dialog box", QKeySequence(Qt::CTRL | Qt::Key_P), "Print1",
-              [] {})
+    AddAction(file, "Print", "Open the print dialog box", QKeySequence(Qt::CTRL | Qt::Key_P),
+              "Print1", [] {})
         ->setEnabled(false);
     AddAction(file, "Printer Setup", nullptr, {}, "PrinterSetup1", [this] {
         if (services_.PrinterSetup) services_.PrinterSetup();
@@ -155,8 +159,8 @@ void TVCALC::BuildMenus() {
               [this] {
                   if (services_.HelpIndex) services_.HelpIndex("");
               });
-    AddAction(help, "&How to use Help", "get help on how to use the help files", {}, "HowtouseHelp1",
-              [this] {
+    AddAction(help, "&How to use Help", "get help on how to use the help files", {},
+              "HowtouseHelp1", [this] {
                   if (services_.HelpOnHelp) services_.HelpOnHelp();
               });
     help->addSeparator();
@@ -222,7 +226,8 @@ void TVCALC::BuildPanel2() {
     grid->addWidget(cbxNetworks_, 1, 2);
     connect(cbxNetworks_, &QComboBox::activated, this, [this](int index) {
         // Picking the network already shown is no change.
-        if (!selectorFilling_ && index != state_.Window.CurrentNetwork - 1) cbxNetworksChange(index);
+        if (!selectorFilling_ && index != state_.Window.CurrentNetwork - 1)
+            cbxNetworksChange(index);
     });
     // The wheel would switch networks (and ask to save) while merely scrolling past.
     cbxNetworks_->installEventFilter(this);
@@ -233,10 +238,12 @@ void TVCALC::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     for (int width : {50, 75, 50}) {
         auto* panel = new QLabel(bar);
-        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(bar->findChildren<QLabel*>().size()));
+        panel->setObjectName(
+            QStringLiteral("StatusPanel%1").arg(bar->findChildren<QLabel*>().size()));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(width);
-        bar->addPermanentWidget(panel, width == 50 && bar->findChildren<QLabel*>().size() == 3 ? 1 : 0);
+        bar->addPermanentWidget(panel,
+                                width == 50 && bar->findChildren<QLabel*>().size() == 3 ? 1 : 0);
     }
 }
 
@@ -369,7 +376,9 @@ std::string TVCALC::SelectorItem(int index) const {
                                                        : std::string();
 }
 
-std::string TVCALC::SelectorText() const { return SelectorItem(cbxNetworks_->currentIndex()); }
+std::string TVCALC::SelectorText() const {
+    return SelectorItem(cbxNetworks_->currentIndex());
+}
 
 void TVCALC::FillNetworkSelector(int count, int selected) {
     selectorFilling_ = true;
@@ -384,8 +393,8 @@ void TVCALC::FillNetworkSelector(int count, int selected) {
 }
 
 void TVCALC::UpdateSelectorCaption() {
-    lblNetworkSelector_->setText(
-        QString::fromStdString(SelectorCaption(cbxNetworks_->currentIndex() + 1, cbxNetworks_->count())));
+    lblNetworkSelector_->setText(QString::fromStdString(
+        SelectorCaption(cbxNetworks_->currentIndex() + 1, cbxNetworks_->count())));
 }
 
 bool TVCALC::SaveNetwork(const std::string& name, int number) {
@@ -446,7 +455,8 @@ bool TVCALC::SaveAs1Click() {
 }
 
 bool TVCALC::Savelocalnetwork1Click() {
-    if (!state_.Window.ProjectFileName.empty()) return SaveNetwork(SelectorText(), state_.Window.CurrentNetwork);
+    if (!state_.Window.ProjectFileName.empty())
+        return SaveNetwork(SelectorText(), state_.Window.CurrentNetwork);
     return Save1Click();
 }
 
@@ -484,7 +494,7 @@ bool TVCALC::SaveBeforeDropping() {
     MainWindowState& window = state_.Window;
     // An untitled project with edited quantities counts as a changed project.
     if (!window.NetworkSaved && window.ProjectFileName.empty()) window.ProjectSaved = false;
-    const char* question = !window.ProjectSaved ? kProjectChangedPrompt
+    const char* question = !window.ProjectSaved   ? kProjectChangedPrompt
                            : !window.NetworkSaved ? kSaveNetworkPrompt
                                                   : nullptr;
     if (question == nullptr) return true;
@@ -493,8 +503,10 @@ bool TVCALC::SaveBeforeDropping() {
             // Work is only thrown away once it is on disk.
             return !window.ProjectSaved ? Save1Click()
                                         : SaveNetwork(SelectorText(), window.CurrentNetwork);
-        case Answer::No: return true;
-        default: return false;
+        case Answer::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -624,15 +636,21 @@ bool TVCALC::FormCloseQuery() {
     if (window.ProjectSaved) {
         if (window.NetworkSaved) return true;
         switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveNetworkBeforeExit)) {
-            case Answer::Yes: return Savelocalnetwork1Click();
-            case Answer::No: return true;
-            default: return false;
+            case Answer::Yes:
+                return Savelocalnetwork1Click();
+            case Answer::No:
+                return true;
+            default:
+                return false;
         }
     }
     switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveProjectBeforeExit)) {
-        case Answer::Yes: return Save1Click();
-        case Answer::No: return true;
-        default: return false;
+        case Answer::Yes:
+            return Save1Click();
+        case Answer::No:
+            return true;
+        default:
+            return false;
     }
 }
 

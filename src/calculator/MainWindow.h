@@ -44,10 +44,11 @@ struct MainWindowServices {
 // timer, and carries the project commands with their prompts.
 class TVCALC : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // arguments are the program's command-line arguments without the program name;
     // catalogue is the path of TAVOUNIT.DAT.
-    TVCALC(AppState& state, QStringList arguments, std::string catalogue, QWidget* parent = nullptr);
+    TVCALC(AppState& state, QStringList arguments, std::string catalogue,
+           QWidget* parent = nullptr);
     ~TVCALC() override;
 
     MainWindowServices& Services() { return services_; }
@@ -77,17 +78,17 @@ public:
     TDLGUnitHint& Hint() { return *hint_; }
     StatusTimer& Timer() { return timer_; }
 
-signals:
+  signals:
     // The start-up found no catalogue.
     void CatalogueMissing();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool StartUpLoad();
     void InitCalculatorPage();
     void WaitForStartupTicks();

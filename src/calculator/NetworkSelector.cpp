@@ -15,9 +15,9 @@ std::string SelectorCaption(int position, int count) {
     return "Network Selector (" + std::to_string(position) + " of " + std::to_string(count) + ")";
 }
 
-std::vector<std::string> NetworkSelectorItems(int count, const MainWindowState& window,
-                                              int tagNetworkEntries,
-                                              const std::function<std::string(int)>& tagNetworkName) {
+std::vector<std::string> NetworkSelectorItems(
+    int count, const MainWindowState& window, int tagNetworkEntries,
+    const std::function<std::string(int)>& tagNetworkName) {
     std::vector<std::string> items;
     for (int i = 1; i <= count; ++i) {
         if (!window.CalculatorProject && tagNetworkEntries > i && tagNetworkName) {

@@ -16,7 +16,8 @@ inline constexpr const char* kInstallationNotAvailable =
     "Nothing was changed.";
 
 inline constexpr const char* kOpenFilter =
-    "Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project (*.tag)|*.tag|All Files (*.*)|*";
+    "Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project (*.tag)|*.tag|All Files "
+    "(*.*)|*";
 inline constexpr const char* kOpenDefaultExtension = "ta!";
 inline constexpr const char* kSaveFilter = "Tavo Network Project|*.tav";
 inline constexpr const char* kSaveDefaultExtension = "tav";

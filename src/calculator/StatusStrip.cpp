@@ -40,11 +40,16 @@ bool ControlOf(const QString& name, StripControl& control) {
         const char* Name;
         StripControl Control;
     } kControls[] = {
-        {"sinkBar", StripControl::sinkBar},       {"pnlsinkBar", StripControl::sinkBar},
-        {"exSinkBar", StripControl::exSinkBar},   {"SinkL", StripControl::SinkL},
-        {"SourceBar", StripControl::SourceBar},   {"pnlSourceBar", StripControl::SourceBar},
-        {"ExSourceBar", StripControl::ExSourceBar}, {"SourceL", StripControl::SourceL},
-        {"ACimpBar", StripControl::ACimpBar},     {"pnlACImp", StripControl::ACimpBar},
+        {"sinkBar", StripControl::sinkBar},
+        {"pnlsinkBar", StripControl::sinkBar},
+        {"exSinkBar", StripControl::exSinkBar},
+        {"SinkL", StripControl::SinkL},
+        {"SourceBar", StripControl::SourceBar},
+        {"pnlSourceBar", StripControl::SourceBar},
+        {"ExSourceBar", StripControl::ExSourceBar},
+        {"SourceL", StripControl::SourceL},
+        {"ACimpBar", StripControl::ACimpBar},
+        {"pnlACImp", StripControl::ACimpBar},
         {"ACL", StripControl::ACL},
     };
     for (const auto& entry : kControls) {
@@ -71,7 +76,8 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
     impedance_ = MakeLine(63, "pnlACImp", "ACimpBar", nullptr, "AClabel", "ACL");
 
     // The texts before the first refresh, and the base hints.
-    const StatusLine initial[] = {InitialConsumptionLine(), InitialSupplyLine(), InitialImpedanceLine()};
+    const StatusLine initial[] = {InitialConsumptionLine(), InitialSupplyLine(),
+                                  InitialImpedanceLine()};
     Line* lines[] = {&consumption_, &supply_, &impedance_};
     for (int i = 0; i < 3; ++i) ApplyLine(*lines[i], initial[i]);
     for (QWidget* widget : findChildren<QWidget*>()) {
@@ -106,8 +112,9 @@ StatusStrip::Line StatusStrip::MakeLine(int y, const char* panel, const char* ba
     line.Status->setFont(bold);
     line.Status->move(kStatusX, y + 1);
     line.Status->resize(200, kPanelHeight - 2);
-    for (QWidget* widget : {static_cast<QWidget*>(line.Panel), static_cast<QWidget*>(line.Bar),
-                            static_cast<QWidget*>(line.Excess), static_cast<QWidget*>(line.Status)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(line.Panel), static_cast<QWidget*>(line.Bar),
+          static_cast<QWidget*>(line.Excess), static_cast<QWidget*>(line.Status)}) {
         if (widget != nullptr) widget->installEventFilter(this);
     }
     return line;
@@ -117,7 +124,8 @@ void StatusStrip::ApplyLine(Line& line, const StatusLine& status) {
     line.Bar->resize(status.BarWidth, kBarHeight);
     Paint(line.Bar, status.BarColour);
     if (line.Excess != nullptr) {
-        line.Excess->setGeometry(kBarLeft + status.BarWidth, kBarTop, status.ExcessWidth, kBarHeight);
+        line.Excess->setGeometry(kBarLeft + status.BarWidth, kBarTop, status.ExcessWidth,
+                                 kBarHeight);
         line.Excess->setVisible(status.ExcessVisible);
     }
     // The texts take the width they need, whatever the font.

@@ -14,7 +14,7 @@ namespace tavo {
 // reports clicks on its controls.
 class StatusStrip : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit StatusStrip(QWidget* parent = nullptr);
 
     void Apply(const NetworkStatus& status);
@@ -22,14 +22,14 @@ public:
     // The strip's controls by name (sinkBar, SinkL, pnlACImp, ...), for the window's hints.
     QWidget* Control(const QString& name) const;
 
-signals:
+  signals:
     void ControlClicked(tavo::StripControl control);
     void ControlDoubleClicked(tavo::StripControl control);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Line {
         QFrame* Panel = nullptr;
         QFrame* Bar = nullptr;

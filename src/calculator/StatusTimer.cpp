@@ -4,7 +4,8 @@ namespace tavo {
 
 void StatusTimer::Timer1Timer() {
     if (StartupTicks < kStartupTicks) ++StartupTicks;
-    if (evaluation_.TotalSupply > kCurrentBudget && !ShortCircuitWarned && !ShortCircuitWarningOpen) {
+    if (evaluation_.TotalSupply > kCurrentBudget && !ShortCircuitWarned &&
+        !ShortCircuitWarningOpen) {
         // The box runs the event loop, so further ticks arrive while it is open. The flag
         // is cleared when the box closes, also when showing it fails.
         struct OpenBox {

@@ -14,7 +14,7 @@ inline constexpr const char* kShortCircuitWarning =
 // The duties of the window's 100 ms timer: counting the start-up ticks and warning once per
 // excursion of the short-circuit current above 2 A.
 class StatusTimer {
-public:
+  public:
     StatusTimer(const NetworkEvaluation& evaluation, Prompts& prompts)
         : evaluation_(evaluation), prompts_(prompts) {}
 
@@ -32,7 +32,7 @@ public:
     bool ShortCircuitWarned = false;
     bool ShortCircuitWarningOpen = false;
 
-private:
+  private:
     const NetworkEvaluation& evaluation_;
     Prompts& prompts_;
 };

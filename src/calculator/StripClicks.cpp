@@ -8,8 +8,12 @@ constexpr int kWithClock = 4;
 constexpr int kWithBurden = 5;
 constexpr int kWithPowerSupply = 6;
 
-StripClickAction Go(int tab, int topic) { return StripClickAction{tab, std::nullopt, topic, false}; }
-StripClickAction GoToRow(int row, int topic) { return StripClickAction{kAllUnits, row, topic, false}; }
+StripClickAction Go(int tab, int topic) {
+    return StripClickAction{tab, std::nullopt, topic, false};
+}
+StripClickAction GoToRow(int row, int topic) {
+    return StripClickAction{kAllUnits, row, topic, false};
+}
 
 }  // namespace
 

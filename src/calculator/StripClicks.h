@@ -10,7 +10,16 @@ namespace tavo {
 
 // The controls of the status strip that answer clicks. A panel's double click counts as one
 // on its main bar.
-enum class StripControl { sinkBar, exSinkBar, SinkL, SourceBar, ExSourceBar, SourceL, ACimpBar, ACL };
+enum class StripControl {
+    sinkBar,
+    exSinkBar,
+    SinkL,
+    SourceBar,
+    ExSourceBar,
+    SourceL,
+    ACimpBar,
+    ACL
+};
 
 // What a click on the strip does: switch the unit list, select a row of the "All Units"
 // grid (the row number is the UnitTable slot), open a hint topic on a double click, and give

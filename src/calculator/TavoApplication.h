@@ -19,7 +19,7 @@ class TZorStatusBarHint;
 // The running program: its one world (AppState, tag store, printer) and its windows, created
 // in start-up order and wired together. The main window is shown by Show().
 class TavoApplication {
-public:
+  public:
     // catalogue: TAVOUNIT.DAT; helpFile: TavoCalc.hlp as found for this run.
     TavoApplication(Prompts& prompts, const QStringList& arguments, const std::string& catalogue,
                     const std::string& helpFile);
@@ -31,14 +31,14 @@ public:
     THelpViewer& Help() { return *help_; }
     TTagStore& Tags() { return tags_; }
 
-private:
+  private:
     std::unique_ptr<AppState> state_;
     TTagStore tags_;
     QPrinter printer_;
     std::string catalogue_;
     std::unique_ptr<TVCALC> window_;
-    TProjForm* projForm_ = nullptr;     // owned by the main window
-    THelpViewer* help_ = nullptr;       // owned by the main window
+    TProjForm* projForm_ = nullptr;  // owned by the main window
+    THelpViewer* help_ = nullptr;    // owned by the main window
     TZorStatusBarHint* statusHint_ = nullptr;
 };
 

@@ -49,7 +49,8 @@ void UnitLists::WriteRow(int row) {
         return;
     }
     const UnitType& entry = state_.Units.UnitList[static_cast<std::size_t>(row)];
-    cells = {entry.Description, Cut(" " + entry.CatNo, kCatNoCellLength), QuantityCell(entry.Quantity)};
+    cells = {entry.Description, Cut(" " + entry.CatNo, kCatNoCellLength),
+             QuantityCell(entry.Quantity)};
 }
 
 // On "Selected Units" the total follows the entries; with no quantities at all it stands in
@@ -57,7 +58,8 @@ void UnitLists::WriteRow(int row) {
 void UnitLists::WriteTotalRow() {
     if (tab_ != kSelectedUnitsTab) return;
     if (UnitListEnd() > 1) {
-        if (UnitListEnd() < RowCount()) cells_[static_cast<std::size_t>(UnitListEnd())] = {"", "", totalText_};
+        if (UnitListEnd() < RowCount())
+            cells_[static_cast<std::size_t>(UnitListEnd())] = {"", "", totalText_};
     } else if (RowCount() > 1) {
         cells_[1] = {"", "", totalText_};
     }
@@ -93,7 +95,8 @@ void UnitLists::TabCtrlChange(int tab) {
     tab_ = std::clamp(tab, 0, kListCount - 1);
     CountUnits(state_.Units, state_.Evaluation);
     BuildUnitList(state_.Units, tab_);
-    if (tab_ == kSelectedUnitsTab) totalText_ = " Total " + std::to_string(state_.Evaluation.TotalUnits);
+    if (tab_ == kSelectedUnitsTab)
+        totalText_ = " Total " + std::to_string(state_.Evaluation.TotalUnits);
     const bool totalRow = tab_ == kSelectedUnitsTab && state_.Evaluation.TotalUnits > 0;
     SetRowCount(std::max(UnitListEnd(), 2) + (totalRow ? 1 : 0));
     FillGridCells();
@@ -128,8 +131,8 @@ void UnitLists::SetupQuantityBar() {
 
 void UnitLists::PositionBarAtQuantity() {
     const std::int32_t quantity = state_.Evaluation.UnitSelected ? TableEntry().Quantity : 0;
-    barPosition_ = std::clamp<std::int64_t>(static_cast<std::int64_t>(barMaximum_) - quantity, 0,
-                                            barMaximum_);
+    barPosition_ =
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(barMaximum_) - quantity, 0, barMaximum_);
 }
 
 void UnitLists::Store(std::int32_t quantity) {
@@ -138,7 +141,8 @@ void UnitLists::Store(std::int32_t quantity) {
     ListEntry().Quantity = quantity;
     state_.Window.NetworkSaved = false;
     const int row = state_.Evaluation.SelectedRow;
-    if (row >= 1 && row < RowCount()) cells_[static_cast<std::size_t>(row)][kQtyColumn] = QuantityCell(quantity);
+    if (row >= 1 && row < RowCount())
+        cells_[static_cast<std::size_t>(row)][kQtyColumn] = QuantityCell(quantity);
 }
 
 void UnitLists::EvaluateAndRefresh() {
@@ -148,7 +152,8 @@ void UnitLists::EvaluateAndRefresh() {
 
 void UnitLists::AddressLimitError() {
     state_.UserPrompts.Error("A Tavo network cannot have more than " +
-                             std::to_string(state_.Evaluation.MaxAddressable) + " addressable units");
+                             std::to_string(state_.Evaluation.MaxAddressable) +
+                             " addressable units");
 }
 
 void UnitLists::ApplyQuantityBar(int position) {
@@ -165,7 +170,8 @@ void UnitLists::ApplyQuantityBar(int position) {
         // network that already holds more addressable units than the limit.
         if (increase > 0 && ClampToAddressLimit(state_.Units, state_.Evaluation, increase)) {
             increase = std::max<std::int64_t>(increase, 0);
-            Store(static_cast<std::int32_t>(std::min<std::int64_t>(quantity + increase, kHighestBarQuantity)));
+            Store(static_cast<std::int32_t>(
+                std::min<std::int64_t>(quantity + increase, kHighestBarQuantity)));
             PositionBarAtQuantity();
             EvaluateAndRefresh();
             AddressLimitError();
@@ -185,7 +191,9 @@ void UnitLists::SetCurrentRow(int row) {
     SelectRow(false);
 }
 
-void UnitLists::SelectGridRow() { SelectRow(true); }
+void UnitLists::SelectGridRow() {
+    SelectRow(true);
+}
 
 void UnitLists::SelectRow(bool fromPress) {
     events_.HideHint();
@@ -216,8 +224,9 @@ void UnitLists::SelectRow(bool fromPress) {
             }
         }
     }
-    evaluation.SelectedUnit = state_.Units.UnitList[static_cast<std::size_t>(
-                                                        std::clamp(evaluation.SelectedRow, 0, kTableSlots - 1))]
+    evaluation.SelectedUnit = state_.Units
+                                  .UnitList[static_cast<std::size_t>(
+                                      std::clamp(evaluation.SelectedRow, 0, kTableSlots - 1))]
                                   .MasterIndex;
     SetupQuantityBar();
     barPosition_ = barMaximum_;
@@ -239,9 +248,12 @@ void UnitLists::QtyBarKeyPress(char key) {
             std::int32_t next = q;
             bool tooBig = false;
             if (q <= m) {
-                const std::int64_t candidate = q <= 10 ? static_cast<std::int64_t>(q) * 10 + d : (q / 10) * 10 + d;
-                if (candidate > m) tooBig = true;
-                else next = static_cast<std::int32_t>(candidate);
+                const std::int64_t candidate =
+                    q <= 10 ? static_cast<std::int64_t>(q) * 10 + d : (q / 10) * 10 + d;
+                if (candidate > m)
+                    tooBig = true;
+                else
+                    next = static_cast<std::int32_t>(candidate);
             }
             std::int64_t increase = std::max<std::int64_t>(static_cast<std::int64_t>(next) - q, 0);
             if (ClampToAddressLimit(state_.Units, evaluation, increase)) {
@@ -262,7 +274,8 @@ void UnitLists::QtyBarKeyPress(char key) {
     UpdateTotalText();
     PositionBarAtQuantity();
     const int row = evaluation.SelectedRow;
-    if (RowHoldsUnit(row)) cells_[static_cast<std::size_t>(row)][kQtyColumn] = QuantityCell(TableEntry().Quantity);
+    if (RowHoldsUnit(row))
+        cells_[static_cast<std::size_t>(row)][kQtyColumn] = QuantityCell(TableEntry().Quantity);
     events_.FocusGrid();
 }
 
@@ -295,8 +308,10 @@ void UnitLists::sGridMouseDown(MouseButton button, int row, int column) {
     if (button == MouseButton::Left) {
         // The grid makes the pressed row current; the selection follows on release. A press
         // below the rows counts as one on the last row.
-        if (row >= RowCount()) currentRow_ = RowCount() - 1;
-        else if (row >= 1) currentRow_ = row;
+        if (row >= RowCount())
+            currentRow_ = RowCount() - 1;
+        else if (row >= 1)
+            currentRow_ = row;
         if (currentRow_ >= UnitListEnd()) barVisible_ = false;
         return;
     }
@@ -314,7 +329,8 @@ void UnitLists::sGridMouseDown(MouseButton button, int row, int column) {
     NetworkEvaluation& evaluation = state_.Evaluation;
     evaluation.SelectedRow = currentRow_;
     evaluation.SelectedUnit =
-        state_.Units.UnitList[static_cast<std::size_t>(std::min(currentRow_, kTableSlots - 1))].MasterIndex;
+        state_.Units.UnitList[static_cast<std::size_t>(std::min(currentRow_, kTableSlots - 1))]
+            .MasterIndex;
     evaluation.UnitSelected = RowHoldsUnit(currentRow_);
     SetupQuantityBar();
     if (!changed && !nameColumnsClicked_ && evaluation.UnitSelected) {

@@ -10,7 +10,7 @@ namespace tavo {
 
 // What the unit lists need from the rest of the calculator window.
 class UnitListEvents {
-public:
+  public:
     virtual ~UnitListEvents() = default;
     // Recompute the status strip from the evaluation (after Evaluate).
     virtual void RefreshNetworkStatus() = 0;
@@ -31,7 +31,7 @@ inline constexpr int kInitialBarMaximum = 100;
 // grid's cells and current row, the quantity bar and its label. The window mirrors this state
 // into its controls after every call and forwards its events here.
 class UnitLists {
-public:
+  public:
     UnitLists(AppState& state, UnitListEvents& events);
 
     // The set-up of the page for a fresh network: headings, selection, list 0.
@@ -61,7 +61,9 @@ public:
     // State shown by the window.
     int TabIndex() const { return tab_; }
     int RowCount() const { return static_cast<int>(cells_.size()); }
-    const std::array<std::string, 3>& Cells(int row) const { return cells_[static_cast<std::size_t>(row)]; }
+    const std::array<std::string, 3>& Cells(int row) const {
+        return cells_[static_cast<std::size_t>(row)];
+    }
     int CurrentRow() const { return currentRow_; }
     int BarMaximum() const { return barMaximum_; }
     int BarPosition() const { return barPosition_; }
@@ -77,7 +79,7 @@ public:
     // The quantity the grid row shows: "  " + quantity, blank below 1.
     static std::string QuantityCell(std::int32_t quantity);
 
-private:
+  private:
     UnitType& TableEntry();
     UnitType& ListEntry();
     // The row holds a unit type of the list shown.

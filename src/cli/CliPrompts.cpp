@@ -7,10 +7,14 @@ namespace {
 
 const char* PrefixOf(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Information: return "info";
-        case MessageKind::Warning: return "warning";
-        case MessageKind::Error: return "error";
-        case MessageKind::Confirmation: return "question";
+        case MessageKind::Information:
+            return "info";
+        case MessageKind::Warning:
+            return "warning";
+        case MessageKind::Error:
+            return "error";
+        case MessageKind::Confirmation:
+            return "question";
     }
     return "info";
 }

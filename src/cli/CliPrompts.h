@@ -11,7 +11,7 @@ namespace tavo {
 // Nobody is there to answer a question, so every question is answered Cancel, which
 // changes nothing.
 class CliPrompts : public Prompts {
-public:
+  public:
     explicit CliPrompts(std::ostream& err) : err_(err) {}
     void ShowMessage(MessageKind kind, const std::string& text) override;
     Answer AskYesNoCancel(MessageKind kind, const std::string& text) override;
@@ -20,7 +20,7 @@ public:
     bool ChooseSaveFile(const FileDialogRequest&, std::string&) override { return false; }
     void Beep() override {}
 
-private:
+  private:
     std::ostream& err_;
 };
 

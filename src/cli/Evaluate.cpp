@@ -13,7 +13,9 @@
 namespace tavo {
 namespace {
 
-std::string Utf8(const std::string& text) { return Cp1252ToUtf8(text); }
+std::string Utf8(const std::string& text) {
+    return Cp1252ToUtf8(text);
+}
 
 void PrintCurrentLine(std::ostream& out, const char* name, const StatusLine& line) {
     out << name << ": " << Utf8(line.ValueText) << " | " << Utf8(line.StatusText) << " | "
@@ -85,9 +87,8 @@ int RunEvaluate(const std::vector<std::string>& args, const std::string& program
     CliPrompts prompts(err);
     auto state = std::make_unique<AppState>(prompts);
     state->Evaluation.MaxAddressable = ParseAddressLimit(options.AddressLimit);
-    const std::string catalogue = options.Catalogue.empty()
-                                      ? JoinPath(programDirectory, kDataFileName)
-                                      : options.Catalogue;
+    const std::string catalogue =
+        options.Catalogue.empty() ? JoinPath(programDirectory, kDataFileName) : options.Catalogue;
     try {
         ResetUnitTable(state->Units);
         if (!LoadUnitCatalogue(state->Units, catalogue, prompts)) return 1;

@@ -171,6 +171,8 @@ void TAboutBox::FormCreate() {
     lblDataVersion_->setText(ToQt("Data Version " + ReadDataVersion(cataloguePath_)));
 }
 
-void TAboutBox::OKButtonClick() { accept(); }
+void TAboutBox::OKButtonClick() {
+    accept();
+}
 
 }  // namespace tavo

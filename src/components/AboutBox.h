@@ -20,7 +20,7 @@ QPixmap ProgramIconPixmap(int size);
 // notices and web address. Shown modally from the main window's "&About..." item.
 class TAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     // cataloguePath is the unit catalogue whose data version the box shows.
     TAboutBox(const std::string& cataloguePath, QWidget* parent = nullptr);
 
@@ -30,10 +30,10 @@ public:
     // Fills the two version labels.
     void FormCreate();
 
-private slots:
+  private slots:
     void OKButtonClick();
 
-private:
+  private:
     std::string cataloguePath_;
     TZorApplicationInfo info_;
     QLabel* lblVersion_ = nullptr;

@@ -41,7 +41,7 @@ extern const std::array<const char*, kVersionKeyCount> kVersionKeys;
 
 // The version texts of the program, each empty until read.
 class TZorApplicationInfo {
-public:
+  public:
     TZorApplicationInfo() = default;
     // Reads the table straight away; nullptr stands for a program without version table.
     explicit TZorApplicationInfo(const VersionResource* resource) { ReadVersionInfo(resource); }
@@ -64,7 +64,7 @@ public:
     // "3.12.0.1" gives "Version 3.12.0 (Build 1)", "7" gives "Version 7".
     std::string GetVersionText() const;
 
-private:
+  private:
     std::array<std::string, kVersionKeyCount> values_{};
 };
 

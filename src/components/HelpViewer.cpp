@@ -248,7 +248,9 @@ void THelpViewer::ShowIndex(const QString& keyword) {
     keyword_->selectAll();
 }
 
-void THelpViewer::ShowHelpOnHelp() { ShowTopic(kHelpOnHelp); }
+void THelpViewer::ShowHelpOnHelp() {
+    ShowTopic(kHelpOnHelp);
+}
 
 bool THelpViewer::ShowTopic(const QString& contextString) {
     Present();
@@ -331,7 +333,9 @@ void THelpViewer::BackClick() {
     Navigate(previous, false);
 }
 
-void THelpViewer::ContentsClick() { ShowContents(); }
+void THelpViewer::ContentsClick() {
+    ShowContents();
+}
 
 void THelpViewer::DisplayClick() {
     QListWidgetItem* item = list_->currentItem();

@@ -25,7 +25,7 @@ namespace tavo {
 // The window is not modal: it stays open beside the main window while the user works.
 class THelpViewer : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit THelpViewer(QWidget* parent = nullptr);
 
     // Loads the help file; false when it is missing or cannot be read. Pages shown after a
@@ -48,17 +48,17 @@ public:
     // The keywords of the file's index, in the file's order.
     QStringList Keywords() const;
 
-private slots:
+  private slots:
     void BackClick();
     void ContentsClick();
     void DisplayClick();
     void KeywordChange(const QString& text);
     void BrowserAnchorClicked(const QUrl& url);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct IndexEntry {
         QString Keyword;
         QString Topic;
@@ -76,10 +76,10 @@ private:
 
     QString path_;
     bool loaded_ = false;
-    QString problem_;                 // why the file could not be loaded
-    QString style_;                   // the file's style sheet
-    QString body_;                    // the whole document, shown when it has no contents page
-    QHash<QString, QString> pages_;   // section id -> its HTML
+    QString problem_;                // why the file could not be loaded
+    QString style_;                  // the file's style sheet
+    QString body_;                   // the whole document, shown when it has no contents page
+    QHash<QString, QString> pages_;  // section id -> its HTML
     QList<IndexEntry> index_;
     QString current_;
     QStringList history_;

@@ -12,10 +12,14 @@ namespace {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Information: return QMessageBox::Information;
-        case MessageKind::Warning: return QMessageBox::Warning;
-        case MessageKind::Error: return QMessageBox::Critical;
-        case MessageKind::Confirmation: return QMessageBox::Question;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Warning:
+            return QMessageBox::Warning;
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Confirmation:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -69,7 +73,9 @@ bool MessageBoxPrompts::ChooseSaveFile(const FileDialogRequest& request, std::st
     return true;
 }
 
-void MessageBoxPrompts::Beep() { QApplication::beep(); }
+void MessageBoxPrompts::Beep() {
+    QApplication::beep();
+}
 
 void MessageBoxPrompts::ShowMessage(MessageKind kind, const std::string& text) {
     QMessageBox box(IconOf(kind), QString::fromLatin1(kApplicationTitle), MessageText(text),
@@ -81,9 +87,12 @@ Answer MessageBoxPrompts::AskYesNoCancel(MessageKind kind, const std::string& te
     QMessageBox box(IconOf(kind), QString::fromLatin1(kApplicationTitle), MessageText(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 

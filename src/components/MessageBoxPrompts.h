@@ -13,7 +13,7 @@ QStringList NameFilters(const std::string& filter);
 
 // The prompts of the desktop program: modal message boxes titled with the application title.
 class MessageBoxPrompts : public Prompts {
-public:
+  public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void ShowMessage(MessageKind kind, const std::string& text) override;
     Answer AskYesNoCancel(MessageKind kind, const std::string& text) override;
@@ -21,7 +21,7 @@ public:
     bool ChooseSaveFile(const FileDialogRequest& request, std::string& path) override;
     void Beep() override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

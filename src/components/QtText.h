@@ -8,8 +8,12 @@
 namespace tavo {
 
 // The system's 8-bit Windows-1252 text as a QString, and back.
-inline QString ToQt(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
-inline std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+inline QString ToQt(const std::string& text) {
+    return QString::fromStdString(Cp1252ToUtf8(text));
+}
+inline std::string FromQt(const QString& text) {
+    return Utf8ToCp1252(text.toStdString());
+}
 
 // A message text for a box: a CR starts a new line.
 inline QString MessageText(const std::string& text) {

@@ -16,7 +16,7 @@ namespace tavo {
 // window; it listens to the whole application while it exists.
 class TZorStatusBarHint : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TZorStatusBarHint(QObject* parent = nullptr);
     ~TZorStatusBarHint() override;
     TZorStatusBarHint(const TZorStatusBarHint&) = delete;
@@ -35,10 +35,10 @@ public:
     // The panels of a bar: the labels placed with addPermanentWidget, left to right.
     static QList<QLabel*> Panels(QStatusBar* bar);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void ShowOnWindow(QWidget* window, const QString& hint);
 
     bool displayOnAllForms_ = false;

@@ -13,7 +13,7 @@ inline constexpr const char* kUrlLabelDefaultAddress = "https://www.zorvane-comp
 // opens its caption with the desktop's handler for web addresses.
 class TZorUrlLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     // Opens an address; true when the desktop took it.
     using Opener = std::function<bool(const QUrl&)>;
 
@@ -29,15 +29,15 @@ public:
     // Opens the caption; what a click does after its normal handling.
     bool Open();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     Opener opener_;
     bool pressed_ = false;
 };

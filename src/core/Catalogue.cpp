@@ -5,26 +5,41 @@
 namespace tavo {
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) >= 1 && static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) >= 1 && static_cast<unsigned char>(c) <= 32;
+}
 
 // The conversion of a numeric field; digits beyond the 32-bit range saturate.
-std::int32_t NumericValue(std::string_view text) { return ClampToInt32(ScanInteger(text).Value); }
+std::int32_t NumericValue(std::string_view text) {
+    return ClampToInt32(ScanInteger(text).Value);
+}
 
 bool TakesEntry(const UnitType& unit, int listIndex) {
     switch (listIndex) {
-        case 0: return true;
-        case 1: return unit.Kind == 'i' || unit.Kind == 'u';
-        case 2: return unit.Kind == 'o' || unit.Kind == 'u';
-        case 3: return unit.Kind == 's';
-        case 4: return unit.HasClock;
-        case 5: return unit.HasBurden;
-        case 6: return unit.Supply > 0;
-        case 7: return unit.Quantity > 0;
-        default: return false;
+        case 0:
+            return true;
+        case 1:
+            return unit.Kind == 'i' || unit.Kind == 'u';
+        case 2:
+            return unit.Kind == 'o' || unit.Kind == 'u';
+        case 3:
+            return unit.Kind == 's';
+        case 4:
+            return unit.HasClock;
+        case 5:
+            return unit.HasBurden;
+        case 6:
+            return unit.Supply > 0;
+        case 7:
+            return unit.Quantity > 0;
+        default:
+            return false;
     }
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // Slots 0 to UnitCount, never past the table.
 int LastSlot(const Catalogue& catalogue) {
@@ -35,8 +50,8 @@ int LastSlot(const Catalogue& catalogue) {
 
 const char* ListCaption(int listIndex) {
     static constexpr const char* kCaptions[kListCount] = {
-        "All Units",  "Input",       "Output",            "System",
-        "with Clock", "with Burden", "with Power Supply", "Selected Units"};
+        "All Units",         "Input",         "Output", "System", "with Clock", "with Burden",
+        "with Power Supply", "Selected Units"};
     return listIndex >= 0 && listIndex < kListCount ? kCaptions[listIndex] : "";
 }
 
@@ -96,8 +111,8 @@ void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, Prompts& prompt
         } else if (!surplusReported) {
             surplusReported = true;
             prompts.Warning("More than " + std::to_string(kMaxUnitTypes) +
-                            " unit types in the data file, unit types from " +
-                            Quoted(description) + " on ignored");
+                            " unit types in the data file, unit types from " + Quoted(description) +
+                            " on ignored");
         }
     }
     catalogue.UnitCount = catalogue.UnitListEnd;
@@ -187,7 +202,9 @@ bool IsNumeric(std::string_view text) {
     return true;
 }
 
-bool IsYes(std::string_view text) { return ToUpperAscii(TrimSpaces(text)) == "YES"; }
+bool IsYes(std::string_view text) {
+    return ToUpperAscii(TrimSpaces(text)) == "YES";
+}
 
 std::string ReadDataVersion(const std::string& path) {
     try {

@@ -14,8 +14,8 @@ namespace tavo {
 inline constexpr const char* kApplicationTitle = "Tavo Calculator";
 inline constexpr const char* kDataFileName = "TAVOUNIT.DAT";
 
-inline constexpr int kTableSlots = 201;   // slots 0 to 200
-inline constexpr int kMaxUnitTypes = 199; // unit types live in slots 1 to 199
+inline constexpr int kTableSlots = 201;    // slots 0 to 200
+inline constexpr int kMaxUnitTypes = 199;  // unit types live in slots 1 to 199
 inline constexpr std::size_t kDescriptionLength = 100;
 inline constexpr std::size_t kCatNoLength = 20;
 inline constexpr std::size_t kInstallCodeLength = 8;

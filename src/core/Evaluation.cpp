@@ -194,7 +194,8 @@ int ParseAddressLimit(std::string_view argument) {
     const ScannedInteger scanned = ScanInteger(argument);
     std::int64_t value = scanned.Value;
     if (!scanned.Complete && scanned.Negative) value = -value;
-    if (value >= kDefaultAddressLimit && value <= kHighestAddressLimit) return static_cast<int>(value);
+    if (value >= kDefaultAddressLimit && value <= kHighestAddressLimit)
+        return static_cast<int>(value);
     return kDefaultAddressLimit;
 }
 

@@ -8,10 +8,10 @@
 
 namespace tavo {
 
-inline constexpr std::int64_t kCurrentSaturation = 50000;   // mA
-inline constexpr double kNoLoadImpedance = 100000000.0;     // kOhm
-inline constexpr double kBurdenThreshold = 0.99;            // kOhm
-inline constexpr int kCurrentBudget = 2000;                 // mA
+inline constexpr std::int64_t kCurrentSaturation = 50000;  // mA
+inline constexpr double kNoLoadImpedance = 100000000.0;    // kOhm
+inline constexpr double kBurdenThreshold = 0.99;           // kOhm
+inline constexpr int kCurrentBudget = 2000;                // mA
 inline constexpr int kPerTypeCap = 100;
 inline constexpr int kRoundingThreshold = 20;
 inline constexpr int kDefaultAddressLimit = 100;

@@ -47,7 +47,8 @@ StatusLine ConsumptionLine(std::int64_t cons, std::int64_t sup) {
     const std::int64_t w = cons * kBarScale / kCurrentBudget;
     if (cons > kCurrentBudget) {
         line.ExcessVisible = true;
-        line.ExcessWidth = static_cast<int>(std::min<std::int64_t>(w - kBarScale, kWidestExcessBar));
+        line.ExcessWidth =
+            static_cast<int>(std::min<std::int64_t>(w - kBarScale, kWidestExcessBar));
         line.BarWidth = kBarScale;
     } else {
         line.BarWidth = static_cast<int>(w);
@@ -91,8 +92,10 @@ StatusLine SupplyLine(std::int64_t cons, std::int64_t sup, bool hasClock) {
     if (line.ExcessVisible) {
         SetStatus(line, "Unsafe if short circuit", Colour::Red);
     } else if (sup > 0) {
-        if (hasClock) SetStatus(line, "Safe if short circuit", Colour::Navy);
-        else SetStatus(line, "Add clock unit", Colour::Red);
+        if (hasClock)
+            SetStatus(line, "Safe if short circuit", Colour::Navy);
+        else
+            SetStatus(line, "Add clock unit", Colour::Red);
     } else {
         SetStatus(line, "No supply", cons == 0 ? Colour::Navy : Colour::Red);
     }
@@ -113,7 +116,8 @@ StatusLine ImpedanceLine(const NetworkEvaluation& evaluation, bool hasBurden) {
     }
     line.ValueText = ImpedanceValueText(z);
     if (evaluation.BurdenApplied) {
-        SetStatus(line, evaluation.BurdenUnits == 1 ? "Enable one burden" : "Enable one burden only",
+        SetStatus(line,
+                  evaluation.BurdenUnits == 1 ? "Enable one burden" : "Enable one burden only",
                   Colour::Navy);
     } else if (z > 1.5) {
         SetStatus(line, "Add burden", Colour::Red);
@@ -140,29 +144,45 @@ StatusLine Initial(const char* value, const char* status) {
 
 const char* ColourName(Colour colour) {
     switch (colour) {
-        case Colour::Red: return "red";
-        case Colour::Yellow: return "yellow";
-        case Colour::Teal: return "teal";
-        case Colour::Navy: return "navy";
-        case Colour::Maroon: return "maroon";
+        case Colour::Red:
+            return "red";
+        case Colour::Yellow:
+            return "yellow";
+        case Colour::Teal:
+            return "teal";
+        case Colour::Navy:
+            return "navy";
+        case Colour::Maroon:
+            return "maroon";
     }
     return "";
 }
 
 std::uint32_t ColourRgb(Colour colour) {
     switch (colour) {
-        case Colour::Red: return 0xFF0000;
-        case Colour::Yellow: return 0xFFFF00;
-        case Colour::Teal: return 0x008080;
-        case Colour::Navy: return 0x000080;
-        case Colour::Maroon: return 0x800000;
+        case Colour::Red:
+            return 0xFF0000;
+        case Colour::Yellow:
+            return 0xFFFF00;
+        case Colour::Teal:
+            return 0x008080;
+        case Colour::Navy:
+            return 0x000080;
+        case Colour::Maroon:
+            return 0x800000;
     }
     return 0;
 }
 
-StatusLine InitialConsumptionLine() { return Initial("No units", "No current"); }
-StatusLine InitialSupplyLine() { return Initial("No supply", "No supply"); }
-StatusLine InitialImpedanceLine() { return Initial("AC impedance", "No burden"); }
+StatusLine InitialConsumptionLine() {
+    return Initial("No units", "No current");
+}
+StatusLine InitialSupplyLine() {
+    return Initial("No supply", "No supply");
+}
+StatusLine InitialImpedanceLine() {
+    return Initial("AC impedance", "No burden");
+}
 
 std::string BaseHint(const std::string& control) {
     for (const BaseHintEntry& entry : kBaseHints)
@@ -170,7 +190,9 @@ std::string BaseHint(const std::string& control) {
     return {};
 }
 
-std::string StripHint(const std::string& hint) { return TrimSpaces(hint.substr(0, hint.find('-'))); }
+std::string StripHint(const std::string& hint) {
+    return TrimSpaces(hint.substr(0, hint.find('-')));
+}
 
 std::string ImpedanceValueText(double z) {
     if (z > 200.0) return "AC impedance unknown";

@@ -11,10 +11,10 @@ namespace tavo {
 
 enum class Colour { Red, Yellow, Teal, Navy, Maroon };
 
-const char* ColourName(Colour colour);    // "red", "yellow", ...
-std::uint32_t ColourRgb(Colour colour);   // 0xRRGGBB
+const char* ColourName(Colour colour);   // "red", "yellow", ...
+std::uint32_t ColourRgb(Colour colour);  // 0xRRGGBB
 
-inline constexpr int kBarScale = 197;          // pixels for 2000 mA or 1.5 kOhm
+inline constexpr int kBarScale = 197;  // pixels for 2000 mA or 1.5 kOhm
 inline constexpr int kWidestBar = 250;
 inline constexpr int kWidestExcessBar = 53;
 inline constexpr const char* kDoubleClickHint = " - Double click for extended information";

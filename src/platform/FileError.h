@@ -9,7 +9,7 @@ namespace tavo {
 // The message names the operation and the file and carries the system's description,
 // e.g. "Cannot create file "/jobs/site.001": Permission denied".
 class FileError : public std::runtime_error {
-public:
+  public:
     explicit FileError(const std::string& message) : std::runtime_error(message) {}
 
     // Builds the message from an errno value.

@@ -18,9 +18,8 @@ std::string ReadIniValue(const std::string& path, const std::string& section,
             if (text.empty() || text[0] == ';') continue;
             if (text[0] == '[') {
                 const auto close = text.find(']');
-                const std::string name = TrimSpaces(text.substr(1, close == std::string::npos
-                                                                        ? std::string::npos
-                                                                        : close - 1));
+                const std::string name = TrimSpaces(
+                    text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
                 inSection = EqualsIgnoreCase(name, section);
                 continue;
             }

@@ -15,7 +15,8 @@ LocaleSettings SystemLocaleSettings() {
     if (dateFormat != nullptr && *dateFormat != '\0')
         settings.ShortDateFormat = DateFormatFromStrftime(dateFormat);
     const char* radix = ::nl_langinfo_l(RADIXCHAR, locale);
-    if (radix != nullptr && radix[0] != '\0' && radix[1] == '\0') settings.DecimalSeparator = radix[0];
+    if (radix != nullptr && radix[0] != '\0' && radix[1] == '\0')
+        settings.DecimalSeparator = radix[0];
     ::freelocale(locale);
     return settings;
 }
@@ -33,15 +34,32 @@ std::string DateFormatFromStrftime(const std::string& format) {
                i + 1 < format.size())
             spec = format[++i];
         switch (spec) {
-            case 'd': out += "dd"; break;
-            case 'e': out += "d"; break;
-            case 'm': out += "mm"; break;
-            case 'y': out += "yy"; break;
-            case 'Y': out += "yyyy"; break;
-            case 'D': out += "mm/dd/yy"; break;
-            case 'F': out += "yyyy-mm-dd"; break;
-            case '%': out += "%"; break;
-            default: break;
+            case 'd':
+                out += "dd";
+                break;
+            case 'e':
+                out += "d";
+                break;
+            case 'm':
+                out += "mm";
+                break;
+            case 'y':
+                out += "yy";
+                break;
+            case 'Y':
+                out += "yyyy";
+                break;
+            case 'D':
+                out += "mm/dd/yy";
+                break;
+            case 'F':
+                out += "yyyy-mm-dd";
+                break;
+            case '%':
+                out += "%";
+                break;
+            default:
+                break;
         }
     }
     return out.empty() ? LocaleSettings{}.ShortDateFormat : out;
@@ -88,7 +106,7 @@ std::string FormatShortDate(const LocaleSettings& locale, const Date& date) {
 
 Date Today() {
     const std::time_t now = std::time(nullptr);
-    std::tm local {};
+    std::tm local{};
     ::localtime_r(&now, &local);
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }

@@ -23,7 +23,7 @@ struct FileDialogRequest {
 // desktop program shows message boxes, the command-line program writes to standard error,
 // tests script the answers and record every text. A CR in a text starts a new line.
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
 
     // A box with one OK button.

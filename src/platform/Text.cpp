@@ -7,7 +7,9 @@
 namespace tavo {
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -50,7 +52,9 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return ToUpperAscii(a) == ToUpperAscii(b);
 }
 
-std::string Cut(std::string_view text, std::size_t n) { return std::string(text.substr(0, n)); }
+std::string Cut(std::string_view text, std::size_t n) {
+    return std::string(text.substr(0, n));
+}
 
 ScannedInteger ScanInteger(std::string_view text) {
     ScannedInteger result;
@@ -65,7 +69,8 @@ ScannedInteger ScanInteger(std::string_view text) {
     if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }

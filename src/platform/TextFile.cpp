@@ -22,7 +22,7 @@ namespace {
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) ::close(fd_);
@@ -31,7 +31,7 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -65,7 +65,9 @@ LineReader LineReader::Open(const std::string& path) {
     return LineReader(std::move(data));
 }
 
-LineReader LineReader::FromBytes(std::string bytes) { return LineReader(std::move(bytes)); }
+LineReader LineReader::FromBytes(std::string bytes) {
+    return LineReader(std::move(bytes));
+}
 
 bool LineReader::ReadLine(std::string& line) {
     if (pos_ >= data_.size()) return false;

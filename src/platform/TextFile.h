@@ -9,7 +9,7 @@ namespace tavo {
 // not part of the lines. The whole file is read at open time: every file the system reads
 // line by line is small, and a read error then surfaces before any of it is interpreted.
 class LineReader {
-public:
+  public:
     // Throws FileError when the file cannot be opened or read.
     static LineReader Open(const std::string& path);
     // A reader over bytes already in memory (tests and fuzzing).
@@ -19,7 +19,7 @@ public:
     bool ReadLine(std::string& line);
     bool AtEnd() const { return pos_ >= data_.size(); }
 
-private:
+  private:
     explicit LineReader(std::string data) : data_(std::move(data)) {}
     std::string data_;
     std::size_t pos_ = 0;
@@ -30,7 +30,7 @@ private:
 // renames over the target. Until then, and whenever anything fails, the old file stays as
 // it was. A writer destroyed without Commit() removes its temporary file.
 class AtomicWriter {
-public:
+  public:
     // Creates the temporary file; throws FileError when the directory refuses it.
     explicit AtomicWriter(std::string path);
     ~AtomicWriter();
@@ -43,7 +43,7 @@ public:
 
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string tempPath_;
     std::string buffer_;

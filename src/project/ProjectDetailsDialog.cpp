@@ -54,7 +54,7 @@ QRect Row(int x, int row, int width) {
 // system's code page cannot hold (the micro sign, say) stays as typed; one character stays
 // one character, so the field's limit still holds.
 class UpperCaseValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& /*position*/) const override {
@@ -70,7 +70,7 @@ public:
 // in the field until it is left and then becomes the nearest bound, an empty field counts
 // as 1.
 class NetworkCountBox : public QSpinBox {
-public:
+  public:
     explicit NetworkCountBox(QWidget* parent) : QSpinBox(parent) {
         setRange(1, kMaxNetworks);
         setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
@@ -79,7 +79,7 @@ public:
     // The text being typed; the spin box itself reports only whole, valid values.
     QLineEdit* Editor() const { return lineEdit(); }
 
-protected:
+  protected:
     QValidator::State validate(QString& input, int& /*position*/) const override {
         if (input.size() > 3) return QValidator::Invalid;
         for (const QChar c : input)

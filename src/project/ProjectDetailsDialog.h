@@ -21,7 +21,7 @@ namespace tavo {
 // dialog keeps no copy of its own, so hiding it loses nothing.
 class TProjForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TProjForm(AppState& state, QWidget* parent = nullptr);
     ~TProjForm() override;
 
@@ -29,12 +29,12 @@ public:
     // calls it after New, Open and an import.
     void RefreshFromDetails();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     struct TextField {
         QLineEdit* Edit;
         std::string ProjectDetails::*Value;

@@ -76,7 +76,9 @@ bool ReadInstallerSection(LineReader& reader, std::array<std::string, 11>& value
 
 }  // namespace
 
-void ClearProjectDetails(ProjectDetails& details) { details = ProjectDetails{}; }
+void ClearProjectDetails(ProjectDetails& details) {
+    details = ProjectDetails{};
+}
 
 int NetworkCountFromText(const std::string& value) {
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
@@ -93,10 +95,12 @@ void WriteProjectFile(const ProjectDetails& details, const std::string& path) {
     AtomicWriter file(path);
     file.WriteLine(kBanner);
     file.WriteLine("*** Installer Details ***");
-    for (const Field& field : kInstallerFields) file.WriteLine(KeyedLine(field.Key, details.*field.Value));
+    for (const Field& field : kInstallerFields)
+        file.WriteLine(KeyedLine(field.Key, details.*field.Value));
     file.WriteLine("");
     file.WriteLine("*** Project Details ***");
-    for (const Field& field : kProjectFields) file.WriteLine(KeyedLine(field.Key, details.*field.Value));
+    for (const Field& field : kProjectFields)
+        file.WriteLine(KeyedLine(field.Key, details.*field.Value));
     file.WriteLine(KeyedLine(kNetworksKey, std::to_string(details.NetworkCount)));
     file.WriteLine("");
     file.WriteLine("*** Notes ***");
@@ -140,7 +144,8 @@ bool ReadProjectFile(ProjectDetails& details, LineReader& reader, Prompts& promp
     details.NetworkCount = NetworkCountFromText(networks);
     details.Notes.clear();
     std::string line;
-    while (details.Notes.size() < kNotesRead && reader.ReadLine(line)) details.Notes.push_back(line);
+    while (details.Notes.size() < kNotesRead && reader.ReadLine(line))
+        details.Notes.push_back(line);
     return true;
 }
 

@@ -22,19 +22,21 @@
 class ApplicationTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<tavo::testing::TempDir> dir_;
     std::unique_ptr<tavo::testing::ScriptedPrompts> prompts_;
     std::unique_ptr<tavo::TavoApplication> program_;
 
-private slots:
+  private slots:
     void init() {
         dir_ = std::make_unique<tavo::testing::TempDir>();
-        tavo::testing::WriteBytes(dir_->File("TAVOUNIT.DAT"),
-                                  "; VERSION : 5,1\r\nInput\r\nIN1, i, 20, 0, 36, NO, NO, NO, YES, IN, 1\r\n");
+        tavo::testing::WriteBytes(
+            dir_->File("TAVOUNIT.DAT"),
+            "; VERSION : 5,1\r\nInput\r\nIN1, i, 20, 0, 36, NO, NO, NO, YES, IN, 1\r\n");
         prompts_ = std::make_unique<tavo::testing::ScriptedPrompts>();
-        program_ = std::make_unique<tavo::TavoApplication>(*prompts_, QStringList{}, dir_->File("TAVOUNIT.DAT"),
-                                                           std::string(TAVO_SOURCE_DIR) + "/data/TavoCalc.hlp");
+        program_ = std::make_unique<tavo::TavoApplication>(
+            *prompts_, QStringList{}, dir_->File("TAVOUNIT.DAT"),
+            std::string(TAVO_SOURCE_DIR) + "/data/TavoCalc.hlp");
         program_->Window().show();
         QVERIFY(program_->Window().FormActivate());
     }
@@ -49,8 +51,10 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("EditProjectDetails2"))->trigger();
         tavo::TProjForm& form = program_->ProjectDetailsDialog();
         QVERIFY(form.isVisible());
-        QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("InstName")), QStringLiteral("Robin"));
-        QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("ProjName")), QStringLiteral("Harbour"));
+        QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("InstName")),
+                         QStringLiteral("Robin"));
+        QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("ProjName")),
+                         QStringLiteral("Harbour"));
         auto* count = form.findChild<QSpinBox*>(QStringLiteral("edtNetworkCount"));
         count->setFocus();
         count->selectAll();
@@ -59,8 +63,10 @@ private slots:
         // Back in the main window: the dialog goes, its values stay and show.
         window.FormActivate();
         QVERIFY(!form.isVisible());
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblInstaller"))->text(), QStringLiteral("Robin"));
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblProject"))->text(), QStringLiteral("Harbour"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblInstaller"))->text(),
+                 QStringLiteral("Robin"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblProject"))->text(),
+                 QStringLiteral("Harbour"));
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cbxNetworks"))->count(), 4);
         // New clears the details and the dialog shows them cleared.
         program_->State().Window.ProjectSaved = true;

@@ -2,7 +2,6 @@
 // bar, the status strip and the hint dialog, with every message box scripted.
 #include <QLabel>
 #include <QScrollBar>
-#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -34,14 +33,15 @@ const char kCatalogue[] =
     "Panel 250 mA\r\nHEAVY, u, 250, 0, 20, NO, NO, NO, YES, H, 1\r\n"
     "Power supply 1000 mA\r\nPS1000, p, 0, 1000, 0, YES, NO, NO, NO, P2, 1\r\n";
 
-const QString kAddressLimit100 = QStringLiteral("A Tavo network cannot have more than 100 addressable units");
+const QString kAddressLimit100 =
+    QStringLiteral("A Tavo network cannot have more than 100 addressable units");
 
 }  // namespace
 
 class CalculatorPageTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<tavo::testing::TempDir> dir_;
     std::unique_ptr<ScriptedPrompts> prompts_;
     std::unique_ptr<tavo::AppState> state_;
@@ -55,9 +55,15 @@ private:
     QTableWidget* Grid() { return window_->findChild<QTableWidget*>(QStringLiteral("sGrid")); }
     QScrollBar* Bar() { return window_->findChild<QScrollBar*>(QStringLiteral("QtyBar")); }
     QTabBar* Tabs() { return window_->findChild<QTabBar*>(QStringLiteral("TabCtrl")); }
-    QLabel* Label(const char* name) { return window_->findChild<QLabel*>(QString::fromLatin1(name)); }
-    QWidget* Control(const char* name) { return window_->findChild<QWidget*>(QString::fromLatin1(name)); }
-    tavo::UnitType& Unit(int slot) { return state_->Units.UnitTable[static_cast<std::size_t>(slot)]; }
+    QLabel* Label(const char* name) {
+        return window_->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    QWidget* Control(const char* name) {
+        return window_->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+    tavo::UnitType& Unit(int slot) {
+        return state_->Units.UnitTable[static_cast<std::size_t>(slot)];
+    }
     QString Cell(int row, int column) {
         QTableWidgetItem* item = Grid()->item(row - 1, column);
         return item == nullptr ? QString() : item->text();
@@ -80,7 +86,9 @@ private:
         QTest::mouseDClick(control, Qt::LeftButton);
         QTest::mouseRelease(control, Qt::LeftButton);
     }
-    void ClickTab(int index) { QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center()); }
+    void ClickTab(int index) {
+        QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(index).center());
+    }
     // Selects a unit type on "All Units" by a click on its description.
     void SelectUnit(int slot) {
         ClickTab(0);
@@ -99,9 +107,11 @@ private:
         return texts;
     }
     QString Text(const char* name) { return Label(name)->text(); }
-    QColor TextColour(const char* name) { return Label(name)->palette().color(QPalette::WindowText); }
+    QColor TextColour(const char* name) {
+        return Label(name)->palette().color(QPalette::WindowText);
+    }
 
-private slots:
+  private slots:
     void init() {
         dir_ = std::make_unique<tavo::testing::TempDir>();
         tavo::testing::WriteBytes(dir_->File("TAVOUNIT.DAT"), kCatalogue);
@@ -117,7 +127,8 @@ private slots:
 
     void startsOnAllUnitsWithAFreshNetwork() {
         Start();
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(window_->windowTitle(),
+                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
         QCOMPARE(Tabs()->count(), 8);
         QCOMPARE(Tabs()->tabText(7), QStringLiteral("Selected Units"));
         QCOMPARE(Tabs()->currentIndex(), 0);
@@ -141,13 +152,20 @@ private slots:
 
     void controlsCarryTheirHintsAndTheGridTakesTheFreeWidth() {
         Start();
-        QCOMPARE(Tabs()->toolTip(), QStringLiteral("Click or use left/right arrows to select list of Tavo units"));
+        QCOMPARE(Tabs()->toolTip(),
+                 QStringLiteral("Click or use left/right arrows to select list of Tavo units"));
         QCOMPARE(Bar()->toolTip(), QStringLiteral("Scroll to change number of selected units"));
-        QCOMPARE(Label("SinkLabel")->toolTip(), QStringLiteral("Power consumption unit message (how much power is required)"));
-        QCOMPARE(Control("ACimpBar")->toolTip(), QStringLiteral("Ac Impedence of current network - Double click for extended information"));
-        QCOMPARE(Control("pnlACImp")->toolTip(), QStringLiteral("AC impedance status message - Double click for extended information"));
+        QCOMPARE(Label("SinkLabel")->toolTip(),
+                 QStringLiteral("Power consumption unit message (how much power is required)"));
+        QCOMPARE(Control("ACimpBar")->toolTip(),
+                 QStringLiteral(
+                     "Ac Impedence of current network - Double click for extended information"));
+        QCOMPARE(
+            Control("pnlACImp")->toolTip(),
+            QStringLiteral("AC impedance status message - Double click for extended information"));
         QCOMPARE(Control("sinkBar")->toolTip(), QString());  // shown only while the bar is red
-        QCOMPARE(Control("SourceBar")->toolTip(), QStringLiteral("Power supplied to current network"));
+        QCOMPARE(Control("SourceBar")->toolTip(),
+                 QStringLiteral("Power supplied to current network"));
         for (int width : {700, 900}) {
             window_->resize(width, window_->height());
             QApplication::processEvents();
@@ -174,8 +192,11 @@ private slots:
     void missingCatalogueEndsTheStart() {
         window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{}, dir_->File("NONE.DAT"));
         QVERIFY(!window_->FormActivate());
-        QCOMPARE(Messages(), QStringList{QStringLiteral("Unable to find data file\r\"") + QString::fromStdString(dir_->File("NONE.DAT")) +
-                                         QStringLiteral("\"!\rData file must exist before Tavo Calculator can work!\rTavo Calculator will now terminate!")});
+        QCOMPARE(Messages(),
+                 QStringList{QStringLiteral("Unable to find data file\r\"") +
+                             QString::fromStdString(dir_->File("NONE.DAT")) +
+                             QStringLiteral("\"!\rData file must exist before Tavo Calculator can "
+                                            "work!\rTavo Calculator will now terminate!")});
         QCOMPARE(prompts_->shown[0].Kind, tavo::MessageKind::Error);
     }
 
@@ -299,7 +320,8 @@ private slots:
         QCOMPARE(Cell(4, 2), QStringLiteral(" Total 9"));
         // A click in the empty space below the rows selects the last entry too.
         ClickCell(1, 0);
-        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, QPoint(CellCentre(4, 2).x(), Grid()->viewport()->height() - 5));
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {},
+                          QPoint(CellCentre(4, 2).x(), Grid()->viewport()->height() - 5));
         QCOMPARE(state_->Evaluation.SelectedRow, 3);
         QCOMPARE(Unit(9).Quantity, 2);
     }
@@ -328,7 +350,8 @@ private slots:
         QCOMPARE(Unit(4).Quantity, 2);
         QVERIFY(!window_->Hint().isVisible());
         QTest::mouseMove(Grid()->viewport(), CellCentre(4, 2));
-        QCOMPARE(Grid()->toolTip(), QStringLiteral("Left click to increase, right click to decrease"));
+        QCOMPARE(Grid()->toolTip(),
+                 QStringLiteral("Left click to increase, right click to decrease"));
         QTest::mouseMove(Grid()->viewport(), CellCentre(4, 1));
         QCOMPARE(Grid()->toolTip(), QStringLiteral("Double click for unit specs"));
         QTest::mouseMove(Grid()->viewport(), CellCentre(6, 2));
@@ -401,12 +424,15 @@ private slots:
         // Consumption without supply: "Add power supply" sends to the power supplies.
         SetQuantity(4, QStringLiteral("10"));
         QCOMPARE(Text("SinkL"), QStringLiteral("Add power supply"));
-        QCOMPARE(Label("SinkL")->toolTip(), QStringLiteral("Power consumption status message - Double click for extended information"));
+        QCOMPARE(Label("SinkL")->toolTip(),
+                 QStringLiteral(
+                     "Power consumption status message - Double click for extended information"));
         QTest::mouseClick(Control("SinkL"), Qt::LeftButton);
         QCOMPARE(Tabs()->currentIndex(), 6);
         QCOMPARE(Grid()->rowCount(), 2);
         DoubleClick("SourceL");  // "No supply" in red
-        QCOMPARE(window_->Hint().MemoLines().first(), QStringLiteral("Most Tavo units draw current from the Tavo network,"));
+        QCOMPARE(window_->Hint().MemoLines().first(),
+                 QStringLiteral("Most Tavo units draw current from the Tavo network,"));
         window_->Hint().hide();
 
         // A supply without a clock: "Add clock unit" sends to "with Clock", topic 2.
@@ -414,7 +440,8 @@ private slots:
         QCOMPARE(Text("SourceL"), QStringLiteral("Add clock unit"));
         DoubleClick("SourceL");
         QCOMPARE(Tabs()->currentIndex(), 4);
-        QCOMPARE(window_->Hint().MemoLines().last(), QStringLiteral("Add a unit from the \"Units with Clock\" list."));
+        QCOMPARE(window_->Hint().MemoLines().last(),
+                 QStringLiteral("Add a unit from the \"Units with Clock\" list."));
         window_->Hint().hide();
 
         // Marginal balance: the maroon text opens topic 10 on the power supplies.
@@ -440,7 +467,8 @@ private slots:
         DoubleClick("ACL");
         QCOMPARE(state_->Evaluation.SelectedRow, 4);
         QVERIFY(window_->Hint().isVisible());
-        QCOMPARE(window_->Hint().MemoLines().last(), QStringLiteral("Reduce number of Tavo units."));
+        QCOMPARE(window_->Hint().MemoLines().last(),
+                 QStringLiteral("Reduce number of Tavo units."));
         window_->Hint().hide();
 
         // A teal supply bar: the click leaves the list alone and focuses the grid.
@@ -449,13 +477,16 @@ private slots:
         ClickTab(3);
         DoubleClick("SourceBar");
         QCOMPARE(Tabs()->currentIndex(), 3);
-        QCOMPARE(window_->Hint().MemoLines().first(), QStringLiteral("Select a list of Tavo units using right/left arrow keys or click"));
+        QCOMPARE(
+            window_->Hint().MemoLines().first(),
+            QStringLiteral("Select a list of Tavo units using right/left arrow keys or click"));
     }
 
     void shortCircuitWarningOncePerExcursion() {
         Start();
         const QString warning = QStringLiteral(
-            "Tavo current will exceed 2A under short circuit conditions.\rSplit network into two or "
+            "Tavo current will exceed 2A under short circuit conditions.\rSplit network into two "
+            "or "
             "more networks.\rSee Help file (Power Supplies section) for more details.");
         SetQuantity(9, QStringLiteral("1"));
         SetQuantity(1, QStringLiteral("5"));  // 1000 + 1750 mA
@@ -481,20 +512,23 @@ private slots:
         QCOMPARE(hint.height(), (10 + 2) * 12 + 4 * 3);
         const QFontMetrics metrics(hint.font());
         int widest = 0;
-        for (const QString& line : hint.MemoLines()) widest = std::max(widest, metrics.horizontalAdvance(line + QLatin1Char(' ')));
+        for (const QString& line : hint.MemoLines())
+            widest = std::max(widest, metrics.horizontalAdvance(line + QLatin1Char(' ')));
         QCOMPARE(hint.width(), static_cast<int>(1.2 * widest) + 6);
         state_->Window.CalculatorProject = false;
         hint.ShowTopic(1);
         QCOMPARE(hint.MemoLines().size(), 16);
-        QCOMPARE(hint.MemoLines().last(), QStringLiteral("ENSURE THAT ALL POWER UNITS ARE LISTED IN THE CALCULATOR"));
+        QCOMPARE(hint.MemoLines().last(),
+                 QStringLiteral("ENSURE THAT ALL POWER UNITS ARE LISTED IN THE CALCULATOR"));
         QCOMPARE(hint.height(), (16 + 2) * 12 + 4 * 3);
         hint.ShowTopic(11);
         QCOMPARE(hint.windowTitle(), QStringLiteral("Disclaimer"));
         // Topic 8 for a 75 mA type reads its limit and what decides it.
         SelectUnit(7);
         hint.ShowTopic(8);
-        QCOMPARE(hint.MemoLines().mid(0, 2), (QStringList{QStringLiteral("Number of Tavo units of this type cannot exceed 30"),
-                                                          QStringLiteral("because of unit sink current")}));
+        QCOMPARE(hint.MemoLines().mid(0, 2),
+                 (QStringList{QStringLiteral("Number of Tavo units of this type cannot exceed 30"),
+                              QStringLiteral("because of unit sink current")}));
         // Topic numbers above 12 keep the previous text.
         hint.ShowTopic(13);
         QCOMPARE(hint.MemoLines().size(), 4);
@@ -502,13 +536,16 @@ private slots:
         QTest::keyClick(hint.findChild<QWidget*>(QStringLiteral("Memo1")), Qt::Key_A);
         QVERIFY(!hint.isVisible());
         hint.ShowTopic(0);
-        QTest::mouseClick(hint.findChild<QWidget*>(QStringLiteral("Memo1"))->findChild<QWidget*>(QStringLiteral("qt_scrollarea_viewport")), Qt::LeftButton);
+        QTest::mouseClick(hint.findChild<QWidget*>(QStringLiteral("Memo1"))
+                              ->findChild<QWidget*>(QStringLiteral("qt_scrollarea_viewport")),
+                          Qt::LeftButton);
         QVERIFY(!hint.isVisible());
         // As a message: the topic's lines in one warning box, the dialog hidden.
         hint.ShowTopicAsMessage(12);
         QVERIFY(!hint.isVisible());
         QCOMPARE(prompts_->shown.back().Kind, tavo::MessageKind::Warning);
-        QVERIFY(QString::fromStdString(prompts_->shown.back().Text).startsWith(QStringLiteral("WARNING\rProjects that have been read")));
+        QVERIFY(QString::fromStdString(prompts_->shown.back().Text)
+                    .startsWith(QStringLiteral("WARNING\rProjects that have been read")));
     }
 };
 

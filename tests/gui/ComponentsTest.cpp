@@ -76,7 +76,7 @@ void Enter(QWidget* widget) {
 class ComponentsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lastPanelShowsTheFirstLineOfTheLongHint() {
         MainForm form;
         tavo::TZorStatusBarHint hint(&form.window);

@@ -39,7 +39,9 @@ QListWidget* IndexList(THelpViewer& viewer) {
 QPushButton* Button(THelpViewer& viewer, const char* name) {
     return viewer.findChild<QPushButton*>(QString::fromLatin1(name));
 }
-QString PageText(THelpViewer& viewer) { return Browser(viewer)->toPlainText(); }
+QString PageText(THelpViewer& viewer) {
+    return Browser(viewer)->toPlainText();
+}
 
 // The targets of the links on the page shown.
 QStringList PageLinks(THelpViewer& viewer) {
@@ -79,7 +81,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 class HelpViewerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY2(!HelpFilePath().isEmpty(), "set TAVO_HELP_FILE to data/TavoCalc.hlp");
         QVERIFY2(QFile::exists(HelpFilePath()), qPrintable(HelpFilePath()));
@@ -111,9 +113,8 @@ private slots:
         add("Tutorial", {"step by step", "File > New Project", "Save Project", "Network 2"});
         add("Calculator", {"Selected Units", "Backspace", "Space or Delete", "Max"});
         add("StatusMessages", {"\"Power balance OK\"", "\"Add clock unit\"", "\"Too many units\""});
-        add("PowerSupplies",
-            {"\"Tavo current will exceed 2A under short circuit conditions.",
-             "\"Unsafe if short circuit\"", "2000 mA", "90%"});
+        add("PowerSupplies", {"\"Tavo current will exceed 2A under short circuit conditions.",
+                              "\"Unsafe if short circuit\"", "2000 mA", "90%"});
         add("Clock", {"\"Add clock unit\"", "at least one clock unit"});
         add("Burden", {"1 kOhm", "0.99 kOhm", "\"Enable one burden only\"", "jumper"});
         add("Impedance", {"0.4", "1.5 kOhm", "\"Marginal performance\"", "parallel"});
@@ -173,9 +174,8 @@ private slots:
         viewer.ShowContents();
         const QStringList contentsLinks = PageLinks(viewer);
         for (const char* required : {"#Tutorial", "#Calculator", "#PowerSupplies", "#Clock",
-                                     "#Burden", "#Impedance", "#Limits", "#Projects",
-                                     "#Printing", "#Loadingdatafromfile", "#HowToUseHelp",
-                                     "#index"}) {
+                                     "#Burden", "#Impedance", "#Limits", "#Projects", "#Printing",
+                                     "#Loadingdatafromfile", "#HowToUseHelp", "#index"}) {
             QVERIFY2(contentsLinks.contains(QString::fromLatin1(required)), required);
         }
 
@@ -262,9 +262,8 @@ private slots:
         // Typed letter by letter; the arrow keys move through what is left.
         field->clear();
         QTest::keyClicks(field, QStringLiteral("SHO"));
-        QCOMPARE(VisibleKeywords(viewer),
-                 QStringList({"Safe if short circuit", "short circuit",
-                              "Unsafe if short circuit"}));
+        QCOMPARE(VisibleKeywords(viewer), QStringList({"Safe if short circuit", "short circuit",
+                                                       "Unsafe if short circuit"}));
         QCOMPARE(SelectedKeyword(viewer), QStringLiteral("short circuit"));
         QTest::keyClick(field, Qt::Key_Down);
         QCOMPARE(SelectedKeyword(viewer), QStringLiteral("Unsafe if short circuit"));

@@ -1,5 +1,6 @@
 // The main window's project commands through its real menus, tool buttons and network
 // selector, with every prompt and file dialog scripted, on real files in a temporary folder.
+#include <unistd.h>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
-#include <unistd.h>
 
 #include <memory>
 
@@ -35,7 +35,7 @@ const char kCatalogue[] =
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<tavo::testing::TempDir> dir_;
     std::unique_ptr<ScriptedPrompts> prompts_;
     std::unique_ptr<tavo::AppState> state_;
@@ -44,21 +44,32 @@ private:
     std::vector<std::string> helpCalls_;
 
     void Start() {
-        window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{}, dir_->File("TAVOUNIT.DAT"));
+        window_ =
+            std::make_unique<tavo::TVCALC>(*state_, QStringList{}, dir_->File("TAVOUNIT.DAT"));
         tavo::MainWindowServices& services = window_->Services();
         services.ShowProjectDetails = [this] { ++detailsShown_; };
         services.HelpContents = [this] { helpCalls_.push_back("contents"); };
-        services.HelpIndex = [this](const std::string& keyword) { helpCalls_.push_back("index:" + keyword); };
+        services.HelpIndex = [this](const std::string& keyword) {
+            helpCalls_.push_back("index:" + keyword);
+        };
         services.HelpOnHelp = [this] { helpCalls_.push_back("help on help"); };
-        services.HelpTopic = [this](const std::string& topic) { helpCalls_.push_back("topic:" + topic); };
+        services.HelpTopic = [this](const std::string& topic) {
+            helpCalls_.push_back("topic:" + topic);
+        };
         window_->show();
         QVERIFY(window_->FormActivate());
     }
-    QAction* Action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* Action(const char* name) {
+        return window_->findChild<QAction*>(QString::fromLatin1(name));
+    }
     QComboBox* Selector() { return window_->findChild<QComboBox*>(QStringLiteral("cbxNetworks")); }
-    QString LabelText(const char* name) { return window_->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    QString LabelText(const char* name) {
+        return window_->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
     QTableWidget* Grid() { return window_->findChild<QTableWidget*>(QStringLiteral("sGrid")); }
-    tavo::UnitType& Unit(int slot) { return state_->Units.UnitTable[static_cast<std::size_t>(slot)]; }
+    tavo::UnitType& Unit(int slot) {
+        return state_->Units.UnitTable[static_cast<std::size_t>(slot)];
+    }
     // Types a quantity for a unit type as a user would on "All Units".
     void Place(int slot, const QString& digits) {
         window_->Page().SelectTab(0);
@@ -94,7 +105,7 @@ private:
         tavo::RemoveFileIfExists(Path("site.003"));
     }
 
-private slots:
+  private slots:
     void init() {
         dir_ = std::make_unique<tavo::testing::TempDir>();
         tavo::testing::WriteBytes(dir_->File("TAVOUNIT.DAT"), kCatalogue);
@@ -120,16 +131,24 @@ private slots:
             const char* Hint;
             QKeySequence Key;
         } items[] = {
-            {"New1", "&New Project", "Create a new empty project (you will be prompted to save any changes)", QKeySequence(Qt::CTRL | Qt::Key_N)},
-            {"Open1", "&Open Project", "Load a  project  from disk", QKeySequence(Qt::CTRL | Qt::Key_O)},
-            {"Save1", "&Save Project", "Save the current project", QKeySequence(Qt::CTRL | Qt::Key_S)},
-            {"SaveAs1", "Save Project &As", "Save the current project under a different file name", QKeySequence(Qt::CTRL | Qt::Key_A)},
+            {"New1", "&New Project",
+             "Create a new empty project (you will be prompted to save any changes)",
+             QKeySequence(Qt::CTRL | Qt::Key_N)},
+            {"Open1", "&Open Project", "Load a  project  from disk",
+             QKeySequence(Qt::CTRL | Qt::Key_O)},
+            {"Save1", "&Save Project", "Save the current project",
+             QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"SaveAs1", "Save Project &As", "Save the current project under a different file name",
+             QKeySequence(Qt::CTRL | Qt::Key_A)},
             {"Savelocalnetwork1", "Save Network", "Save only the current network", QKeySequence()},
             {"Print1", "Print", "Open the print dialog box", QKeySequence(Qt::CTRL | Qt::Key_P)},
             {"Quit1", "E&xit", "Exit this Application", QKeySequence(Qt::ALT | Qt::Key_F4)},
-            {"HelpContents", "&Contents", "Open Help on the contents page", QKeySequence(Qt::Key_F1)},
-            {"SearchForHelpOn1", "&Search For Help On...", "Open Help on the index page", QKeySequence()},
-            {"HowtouseHelp1", "&How to use Help", "get help on how to use the help files", QKeySequence()},
+            {"HelpContents", "&Contents", "Open Help on the contents page",
+             QKeySequence(Qt::Key_F1)},
+            {"SearchForHelpOn1", "&Search For Help On...", "Open Help on the index page",
+             QKeySequence()},
+            {"HowtouseHelp1", "&How to use Help", "get help on how to use the help files",
+             QKeySequence()},
             {"mnuTutorial", "Tutorial", "Run the Tavo Calculator Tutorial", QKeySequence()},
             {"About1", "&About...", "View the about box", QKeySequence()},
         };
@@ -146,24 +165,32 @@ private slots:
         QCOMPARE(Action("PrinterSetup1")->text(), QStringLiteral("Printer Setup"));
         QStringList menus;
         for (QAction* menu : window_->menuBar()->actions()) menus << menu->text();
-        QCOMPARE(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Help ")}));
-        const char* buttons[][2] = {{"ToolButton1", "New Project"}, {"ToolButton2", "Open Project"}, {"ToolButton3", "Save Project"},
-                                    {"btnPrint", "Print"}, {"ToolButton5", "Project Details"}};
+        QCOMPARE(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"),
+                                     QStringLiteral("&Help ")}));
+        const char* buttons[][2] = {{"ToolButton1", "New Project"},
+                                    {"ToolButton2", "Open Project"},
+                                    {"ToolButton3", "Save Project"},
+                                    {"btnPrint", "Print"},
+                                    {"ToolButton5", "Project Details"}};
         for (const auto& button : buttons)
-            QCOMPARE(window_->findChild<QToolButton*>(QString::fromLatin1(button[0]))->toolTip(), QString::fromLatin1(button[1]));
+            QCOMPARE(window_->findChild<QToolButton*>(QString::fromLatin1(button[0]))->toolTip(),
+                     QString::fromLatin1(button[1]));
         QCOMPARE(Selector()->toolTip(), QStringLiteral("Select a network to edit or view"));
         QCOMPARE(Selector()->count(), 1);
         QCOMPARE(Selector()->itemText(0), QStringLiteral("Network 1"));
         QCOMPARE(LabelText("lblNetworkSelector"), QStringLiteral("Network Selector (1 of 1)"));
         QCOMPARE(window_->statusBar()->findChildren<QLabel*>().size(), 3);
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(window_->windowTitle(),
+                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
         // The help commands and the details button reach their windows.
         QTest::keyClick(Grid(), Qt::Key_F1);
         Action("SearchForHelpOn1")->trigger();
         Action("HowtouseHelp1")->trigger();
         Action("mnuTutorial")->trigger();
-        QCOMPARE(helpCalls_, (std::vector<std::string>{"contents", "index:", "help on help", "topic:Tutorial"}));
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton5")), Qt::LeftButton);
+        QCOMPARE(helpCalls_, (std::vector<std::string>{"contents", "index:", "help on help",
+                                                       "topic:Tutorial"}));
+        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton5")),
+                          Qt::LeftButton);
         Action("EditProjectDetails2")->trigger();
         QCOMPARE(detailsShown_, 2);
     }
@@ -173,7 +200,8 @@ private slots:
         Place(2, QStringLiteral("4"));
         // Cancel: everything stays.
         prompts_->answers = {Answer::Cancel};
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton1")), Qt::LeftButton);
+        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton1")),
+                          Qt::LeftButton);
         QCOMPARE(Messages(), QStringList{QStringLiteral("Project changed. Save project?")});
         QCOMPARE(Unit(2).Quantity, 4);
         // Yes, then the save dialog cancelled: nothing was saved, so New stops.
@@ -200,12 +228,15 @@ private slots:
         prompts_->files = {Path("site.tav")};
         QVERIFY(window_->SaveAs1Click());
         QCOMPARE(prompts_->dialogs.back().FileName, std::string("Harbour"));
-        QCOMPARE(window_->windowTitle(), QString::fromStdString("Tavo Calculator/Installation Reporter [" + Path("site.tav") + "]"));
+        QCOMPARE(window_->windowTitle(),
+                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
+                                        Path("site.tav") + "]"));
         QVERIFY(state_->Window.ProjectSaved && state_->Window.NetworkSaved);
         const std::string network = tavo::testing::ReadBytes(Path("site.001"));
         QVERIFY(network.find("NetWork Name:Network 1\r\n") != std::string::npos);
         QVERIFY(network.find("IN20        \t\t2\r\n") != std::string::npos);
-        QVERIFY(tavo::testing::ReadBytes(Path("site.tav")).find("       Name:\tHarbour\r\n") != std::string::npos);
+        QVERIFY(tavo::testing::ReadBytes(Path("site.tav")).find("       Name:\tHarbour\r\n") !=
+                std::string::npos);
         // A path with letters beyond ASCII shows as the file system spells it.
         const std::string accented = Path("Caf\xC3\xA9.tav");
         prompts_->files = {accented};
@@ -228,7 +259,8 @@ private slots:
         QCOMPARE(prompts_->shown[0].Kind, tavo::MessageKind::Error);
         QVERIFY(!state_->Window.NetworkSaved);
         QVERIFY(state_->Window.ProjectFileName.empty());
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(window_->windowTitle(),
+                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
         // Exit with Yes, and the save fails again: the window stays open.
         prompts_->answers = {Answer::Yes};
         prompts_->files = {Path("missing/site.tav")};
@@ -245,10 +277,15 @@ private slots:
         Action("New1")->trigger();
         QVERIFY(prompts_->shown.empty());  // everything was saved
         prompts_->files = {Path("site.tav")};
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton2")), Qt::LeftButton);
-        QCOMPARE(prompts_->dialogs.back().Filter, std::string("Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project (*.tag)|*.tag|All Files (*.*)|*"));
+        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton2")),
+                          Qt::LeftButton);
+        QCOMPARE(prompts_->dialogs.back().Filter,
+                 std::string("Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project "
+                             "(*.tag)|*.tag|All Files (*.*)|*"));
         QCOMPARE(prompts_->dialogs.back().DefaultExtension, std::string("ta!"));
-        QCOMPARE(window_->windowTitle(), QString::fromStdString("Tavo Calculator/Installation Reporter [" + Path("site.tav") + "]"));
+        QCOMPARE(window_->windowTitle(),
+                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
+                                        Path("site.tav") + "]"));
         QCOMPARE(Unit(2).Quantity, 2);
         QCOMPARE(Unit(3).Quantity, 0);
         QCOMPARE(Selector()->count(), 3);
@@ -272,7 +309,8 @@ private slots:
         Place(2, QStringLiteral("2"));
         prompts_->answers = {Answer::Cancel};
         Action("Open1")->trigger();
-        QCOMPARE(Messages(), (QStringList{QStringLiteral("Project changed. Save project?"), QStringLiteral("Operation cancelled")}));
+        QCOMPARE(Messages(), (QStringList{QStringLiteral("Project changed. Save project?"),
+                                          QStringLiteral("Operation cancelled")}));
         QCOMPARE(Unit(2).Quantity, 2);
         // An installation project is not opened and nothing changes.
         prompts_->answers = {Answer::No};
@@ -288,7 +326,8 @@ private slots:
         Action("Open1")->trigger();
         QCOMPARE(Messages().last(), QStringLiteral("Project file is corrupted, data ignored"));
         QVERIFY(state_->Window.ProjectFileName.empty());
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(window_->windowTitle(),
+                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
         QCOMPARE(Unit(2).Quantity, 0);
     }
 
@@ -318,7 +357,8 @@ private slots:
         prompts_->answers = {Answer::Yes};
         PickNetwork(0);
         QCOMPARE(Unit(2).Quantity, 2);
-        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t7\r\n") != std::string::npos);
+        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t7\r\n") !=
+                std::string::npos);
         QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
     }
 
@@ -351,7 +391,8 @@ private slots:
         QCOMPARE(Messages(), QStringList{QStringLiteral("Save network before exit?")});
         prompts_->answers = {Answer::Yes};
         QVERIFY(window_->close());
-        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("IN20        \t\t9\r\n") != std::string::npos);
+        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("IN20        \t\t9\r\n") !=
+                std::string::npos);
         QCOMPARE(Messages().size(), 2);
     }
 
@@ -364,7 +405,8 @@ private slots:
         prompts_->answers = {Answer::Yes};
         prompts_->files = {""};
         PickNetwork(1);
-        QCOMPARE(Messages(), (QStringList{QStringLiteral("Save network?"), QStringLiteral("Cannot save network")}));
+        QCOMPARE(Messages(), (QStringList{QStringLiteral("Save network?"),
+                                          QStringLiteral("Cannot save network")}));
         QCOMPARE(prompts_->shown[1].Kind, tavo::MessageKind::Error);
         QCOMPARE(Selector()->currentIndex(), 0);
         QCOMPARE(Unit(2).Quantity, 3);
@@ -392,7 +434,8 @@ private slots:
         QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
         QCOMPARE(Unit(2).Quantity, 6);
         QVERIFY(window_->Save1Click());
-        QVERIFY(tavo::testing::ReadBytes(Path("site.001")).find("IN20        \t\t6\r\n") != std::string::npos);
+        QVERIFY(tavo::testing::ReadBytes(Path("site.001")).find("IN20        \t\t6\r\n") !=
+                std::string::npos);
         char target[64] = {};
         QVERIFY(::readlink(Path("site.002").c_str(), target, sizeof target - 1) > 0);
         QCOMPARE(QString::fromLatin1(target), QStringLiteral("/proc/self/mem"));
@@ -454,23 +497,29 @@ private slots:
         QCOMPARE(Unit(3).Quantity, 8);
         prompts_->answers = {Answer::Yes};
         Action("New1")->trigger();
-        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t8\r\n") != std::string::npos);
+        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t8\r\n") !=
+                std::string::npos);
         QVERIFY(state_->Window.ProjectFileName.empty());
         QCOMPARE(Unit(3).Quantity, 0);
     }
 
     void fileDialogFiltersShowEachPatternOnce() {
-        QCOMPARE(tavo::NameFilters("Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project (*.tag)|*.tag|All Files (*.*)|*"),
-                 (QStringList{QStringLiteral("Tavo Calculator Project (*.tav)"), QStringLiteral("Tavo Installation Project (*.tag)"),
+        QCOMPARE(tavo::NameFilters("Tavo Calculator Project (*.tav)|*.tav|Tavo Installation "
+                                   "Project (*.tag)|*.tag|All Files (*.*)|*"),
+                 (QStringList{QStringLiteral("Tavo Calculator Project (*.tav)"),
+                              QStringLiteral("Tavo Installation Project (*.tag)"),
                               QStringLiteral("All Files (*)")}));
         QCOMPARE(tavo::NameFilters("Tavo project|*.tav|All files|*.*"),
-                 (QStringList{QStringLiteral("Tavo project (*.tav)"), QStringLiteral("All files (*.*)")}));
+                 (QStringList{QStringLiteral("Tavo project (*.tav)"),
+                              QStringLiteral("All files (*.*)")}));
     }
 
     void tagStoreNamesServeOnlyAnOpenInstallation() {
         Start();
         window_->Services().TagNetworkEntries = [] { return 3; };
-        window_->Services().TagNetworkName = [](int entry) { return entry == 2 ? std::string("Plant A") : std::string("Plant B"); };
+        window_->Services().TagNetworkName = [](int entry) {
+            return entry == 2 ? std::string("Plant A") : std::string("Plant B");
+        };
         state_->Project.NetworkCount = 2;
         window_->FormActivate();
         QCOMPARE(Selector()->itemText(0), QStringLiteral("Network 1"));

@@ -80,7 +80,7 @@ std::vector<std::string> NumberedLines(int count) {
 class ProjectDetailsDialogTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<tavo::testing::TempDir> dir_;
     std::unique_ptr<ScriptedPrompts> prompts_;
     std::unique_ptr<tavo::AppState> state_;
@@ -145,7 +145,7 @@ private:
         QVERIFY(prompts_->files.empty());
     }
 
-private slots:
+  private slots:
     void init() {
         dir_ = std::make_unique<tavo::testing::TempDir>();
         prompts_ = std::make_unique<ScriptedPrompts>();

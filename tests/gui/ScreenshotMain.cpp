@@ -18,19 +18,20 @@ namespace {
 
 // Message boxes as usual; the open dialog answers with the project to show.
 class ScreenshotPrompts : public tavo::MessageBoxPrompts {
-public:
+  public:
     explicit ScreenshotPrompts(std::string project) : project_(std::move(project)) {}
     bool ChooseOpenFile(const tavo::FileDialogRequest&, std::string& path) override {
         path = project_;
         return true;
     }
 
-private:
+  private:
     std::string project_;
 };
 
 // Places units of a catalogue number as a user would: "All Units", its row, the digits.
-void Place(tavo::AppState& state, tavo::CalculatorPage& page, const std::string& catNo, const char* digits) {
+void Place(tavo::AppState& state, tavo::CalculatorPage& page, const std::string& catNo,
+           const char* digits) {
     int slot = 0;
     if (!tavo::FindUnitByCatNo(state.Units, catNo, slot)) return;
     page.SelectTab(0);

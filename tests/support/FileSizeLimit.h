@@ -9,7 +9,7 @@ namespace tavo::testing {
 // Lowers the soft file size limit while it lives, with SIGXFSZ ignored, so that a write
 // beyond it fails with EFBIG even for root.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ok_ = ::getrlimit(RLIMIT_FSIZE, &old_) == 0;
         oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -25,7 +25,7 @@ public:
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
     bool ok() const { return ok_; }
 
-private:
+  private:
     rlimit old_{};
     void (*oldHandler_)(int) = SIG_DFL;
     bool ok_ = false;

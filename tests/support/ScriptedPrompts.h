@@ -12,7 +12,7 @@ namespace tavo::testing {
 // Prompts for tests: records every box with its kind and text, and answers questions from
 // a queue. A question with no answer queued is a fault of the test and throws.
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     struct Shown {
         MessageKind Kind;
         std::string Text;
@@ -55,7 +55,7 @@ public:
     std::vector<FileDialogRequest> dialogs;  // every file dialog shown, in order
     int beeps = 0;
 
-private:
+  private:
     bool Choose(const FileDialogRequest& request, std::string& path) {
         dialogs.push_back(request);
         if (files.empty()) throw std::logic_error("unexpected file dialog: " + request.Title);

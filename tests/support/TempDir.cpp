@@ -24,7 +24,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const { return path_ + "/" + std::string(name); }
+std::string TempDir::File(std::string_view name) const {
+    return path_ + "/" + std::string(name);
+}
 
 void WriteBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -8,7 +8,7 @@ namespace tavo::testing {
 // A fresh directory under the system's temporary directory, removed with everything in it
 // when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     // Path of a file in the directory.
     std::string File(std::string_view name) const;
 
-private:
+  private:
     std::string path_;
 };
 

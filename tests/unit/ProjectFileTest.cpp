@@ -15,8 +15,8 @@
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 #include "project/ProjectFile.h"
-#include "support/ScriptedPrompts.h"
 #include "support/FileSizeLimit.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
 using tavo::testing::FileSizeLimit;
@@ -120,7 +120,6 @@ ProjectDetails OtherDetails() {
     d.Notes = {"old note"};
     return d;
 }
-
 
 class ProjectFileTest : public ::testing::Test {
   protected:

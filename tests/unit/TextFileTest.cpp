@@ -46,7 +46,6 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-
 // Sets the process's umask while it lives.
 class Umask {
   public:

@@ -42,8 +42,8 @@ TEST(ScanInteger, ReadsDecimalAndHexPrefixesAndStopsAtTheFirstMisfit) {
 TEST(CodePage, ConvertsWindows1252BothWays) {
     EXPECT_EQ(Cp1252ToUtf8("Caf\xE9 \x80 5"), "Caf\xC3\xA9 \xE2\x82\xAC 5");
     EXPECT_EQ(Utf8ToCp1252("Caf\xC3\xA9 \xE2\x82\xAC 5"), "Caf\xE9 \x80 5");
-    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");      // not in the code page
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");             // cut off sequence
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");        // cut off sequence
     for (int byte = 1; byte < 256; ++byte) {
         const std::string one(1, static_cast<char>(byte));
         EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(one)), one) << byte;
