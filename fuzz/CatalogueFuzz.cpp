@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "FuzzPrompts.h"
 #include "core/Catalogue.h"
 #include "core/Evaluation.h"
 
@@ -11,11 +10,10 @@ using namespace tavo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    fuzzing::SilentPrompts prompts;
     static Catalogue catalogue;
     ResetUnitTable(catalogue);
     LineReader reader = LineReader::FromBytes(bytes);
-    LoadUnitCatalogue(catalogue, reader, prompts);
+    LoadUnitCatalogue(catalogue, reader, [](const std::string&) {});
     if (catalogue.UnitCount < 0 || catalogue.UnitCount > kMaxUnitTypes) std::abort();
     for (int slot = 1; slot <= catalogue.UnitCount; ++slot) {
         const UnitType& unit = catalogue.UnitTable[static_cast<std::size_t>(slot)];

@@ -27,7 +27,7 @@ AppState& State() {
         auto made = std::make_unique<AppState>(prompts);
         ResetUnitTable(made->Units);
         LineReader reader = LineReader::FromBytes(kCatalogue);
-        LoadUnitCatalogue(made->Units, reader, prompts);
+        LoadUnitCatalogue(made->Units, reader, [](const std::string&) {});
         return made;
     }();
     return *state;
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     AppState& state = State();
     LineReader reader = LineReader::FromBytes(bytes);
-    ReadNetworkLines(state, reader);
+    ReadNetworkLines(state.Units, reader, [](const std::string&) {});
     for (int slot = 0; slot < kTableSlots; ++slot)
         if (state.Units.UnitTable[static_cast<std::size_t>(slot)].Quantity < 0) std::abort();
     Evaluate(state.Units, state.Evaluation);

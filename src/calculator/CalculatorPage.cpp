@@ -47,9 +47,12 @@ bool TypedKey(const QKeyEvent* event, char& typed) {
 
 }  // namespace
 
-CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer,
-                               QWidget* parent)
-    : QWidget(parent), state_(state), hint_(hint), timer_(timer), lists_(state, *this) {
+CalculatorPage::CalculatorPage(AppState& state, TDLGUnitHint& hint, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      hint_(hint),
+      timer_(state.Evaluation, state.UserPrompts),
+      lists_(state, *this) {
     setObjectName(QStringLiteral("CalculatorPage"));
     strip_ = new StatusStrip(this);
 

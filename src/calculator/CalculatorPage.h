@@ -21,10 +21,12 @@ class TDLGUnitHint;
 class CalculatorPage : public QWidget, private UnitListEvents {
     Q_OBJECT
   public:
-    CalculatorPage(AppState& state, TDLGUnitHint& hint, StatusTimer& timer,
-                   QWidget* parent = nullptr);
+    CalculatorPage(AppState& state, TDLGUnitHint& hint, QWidget* parent = nullptr);
 
     UnitLists& Lists() { return lists_; }
+    // The duties of the window's timer that concern the page: the start-up ticks and the
+    // short-circuit warning.
+    StatusTimer& Timer() { return timer_; }
 
     // Computes the status from the evaluation and paints the strip; stores the status texts.
     void RefreshNetworkStatus() override;
@@ -57,7 +59,7 @@ class CalculatorPage : public QWidget, private UnitListEvents {
 
     AppState& state_;
     TDLGUnitHint& hint_;
-    StatusTimer& timer_;
+    StatusTimer timer_;
     UnitLists lists_;
     NetworkStatus status_;
     bool hintRequested_ = false;

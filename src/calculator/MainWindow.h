@@ -6,8 +6,11 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "calculator/CommandDriver.h"
+#include "calculator/MainWindowView.h"
 #include "calculator/StatusTimer.h"
 #include "core/AppState.h"
 
@@ -34,15 +37,12 @@ struct MainWindowServices {
     std::function<void(const std::string&)> HelpTopic;
     std::function<void()> PrinterSetup;
     std::function<void()> About;
-    // Network entries of the tag store: their number and the name of entry i (1-based).
-    std::function<int()> TagNetworkEntries;
-    std::function<std::string(int)> TagNetworkName;
 };
 
-// The main window: the system's only top-level window and its driver. It runs the start-up
-// sequence (address limit, catalogue, the five-tick wait, the calculator page), owns the
-// timer, and carries the project commands with their prompts.
-class TVCALC : public QMainWindow {
+// The main window: the system's only top-level window. It builds and paints its widgets,
+// owns the timer and forwards its menu, tool-bar, selector and close events to the command
+// driver, which decides; it shows what the driver tells it through the view interface.
+class TVCALC : public QMainWindow, private MainWindowView {
     Q_OBJECT
   public:
     // arguments are the program's command-line arguments without the program name;
@@ -52,31 +52,21 @@ class TVCALC : public QMainWindow {
     ~TVCALC() override;
 
     MainWindowServices& Services() { return services_; }
+    CommandDriver& Driver() { return *driver_; }
 
-    // An activation of the window: on the first, the start-up load; whenever the page is not
-    // ready, the five-tick wait and the page set-up; then the labels, the network count and
-    // the selector follow the project. Returns false when the catalogue is missing.
-    bool FormActivate();
-
-    // The commands. Each returns whether it went through (for New and Open: went on; for
-    // the saves: the files are on disk).
-    bool New1Click();
-    bool Open1Click();
-    bool Save1Click();
-    bool SaveAs1Click();
-    bool Savelocalnetwork1Click();
-    void cbxNetworksChange(int index);
-    // Whether the window may close now (asks the exit prompts).
-    bool FormCloseQuery();
-
-    // name: a file path in the file system's encoding, or "Untitled".
-    void SetWindowTitle(const std::string& name);
-    void FillNetworkSelector(int count, int selected);
-    void UpdateSelectorCaption();
+    // The driver's commands, for the program and the tests.
+    bool FormActivate() { return driver_->FormActivate(); }
+    bool New1Click() { return driver_->New1Click(); }
+    bool Open1Click() { return driver_->Open1Click(); }
+    bool Save1Click() { return driver_->Save1Click(); }
+    bool SaveAs1Click() { return driver_->SaveAs1Click(); }
+    bool Savelocalnetwork1Click() { return driver_->Savelocalnetwork1Click(); }
+    void cbxNetworksChange(int index) { driver_->cbxNetworksChange(index); }
+    bool FormCloseQuery() { return driver_->FormCloseQuery(); }
 
     CalculatorPage& Page() { return *page_; }
     TDLGUnitHint& Hint() { return *hint_; }
-    StatusTimer& Timer() { return timer_; }
+    StatusTimer& Timer();
 
   signals:
     // The start-up found no catalogue.
@@ -89,35 +79,30 @@ class TVCALC : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    bool StartUpLoad();
-    void InitCalculatorPage();
-    void WaitForStartupTicks();
+    // The view the driver writes to.
+    void ShowCaption(const std::string& caption) override;
+    void ShowProjectLabels(const std::string& installer, const std::string& project) override;
+    void ShowSelector(const std::vector<std::string>& items, int index) override;
+    void ShowSelectorCaption(const std::string& caption) override;
+    UnitLists& Lists() override;
+    void SelectTab(int tab) override;
+    void ShowCalculatorPage() override;
+    void RefreshNetworkStatus() override;
+    void FocusGrid() override;
+    void HideOtherWindows() override;
+    void ProjectDetailsChanged() override;
+    void ProcessPendingEvents() override;
+    void WaitForStartupTicks() override;
+    void StartUpResize() override;
+
     void BuildMenus();
     void BuildToolBar();
     void BuildPanel2();
     void BuildStatusBar();
     QAction* AddAction(QMenu* menu, const char* caption, const char* hint, const QKeySequence& key,
                        const char* name, std::function<void()> action);
-    // The prompt before New or Open drops what is in memory: true to go on (No, or Yes and
-    // the save succeeded), false to stop.
-    bool SaveBeforeDropping();
-    // The file work of a save with the flags set only on success; reports a file-system error.
-    bool SaveProjectFiles();
-    bool SaveNetwork(const std::string& name, int number);
-    // Reads network number into the UnitTable; an untitled project has no files. False (with
-    // the error shown and the network in memory kept) when its file cannot be read.
-    bool ReadNetwork(int number);
-    // Switches the network in memory to number, when it can be read.
-    void SwitchTo(int number);
-    std::string SelectorText() const;
-    std::string SelectorItem(int index) const;
-    void RefreshAfterRead();
 
-    AppState& state_;
-    QStringList arguments_;
-    std::string catalogue_;
     MainWindowServices services_;
-    StatusTimer timer_;
     QTimer* timer1_ = nullptr;
     TDLGUnitHint* hint_ = nullptr;
     CalculatorPage* page_ = nullptr;
@@ -125,10 +110,7 @@ class TVCALC : public QMainWindow {
     QLabel* lblProject_ = nullptr;
     QLabel* lblNetworkSelector_ = nullptr;
     QComboBox* cbxNetworks_ = nullptr;
-    bool firstActivation_ = true;
-    bool calculatorReady_ = false;
-    bool activating_ = false;
-    bool selectorFilling_ = false;
+    std::unique_ptr<CommandDriver> driver_;
     bool leftForOwnWindow_ = false;
 };
 

@@ -43,11 +43,6 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
         TAboutBox box(catalogue_, window_.get());
         box.exec();
     };
-    services.TagNetworkEntries = [this] { return tags_.NetworkEntryCount(); };
-    services.TagNetworkName = [this](int entry) {
-        const TNetworkItem* item = tags_.NetworkAt(entry);
-        return item != nullptr ? item->Name : std::string();
-    };
 }
 
 TavoApplication::~TavoApplication() = default;

@@ -29,11 +29,10 @@ class TavoApplication {
     AppState& State() { return *state_; }
     TProjForm& ProjectDetailsDialog() { return *projForm_; }
     THelpViewer& Help() { return *help_; }
-    TTagStore& Tags() { return tags_; }
+    TTagStore& Tags() { return state_->Tags; }
 
   private:
     std::unique_ptr<AppState> state_;
-    TTagStore tags_;
     QPrinter printer_;
     std::string catalogue_;
     std::unique_ptr<TVCALC> window_;

@@ -1,3 +1,5 @@
+// tavocalc-cli: Tavo Calculator without a window, one subcommand per job.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,48 +9,78 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tavocalc-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  evaluate [--catalogue FILE] [--address-limit N] PROJECT.tav\n"
-    "      Evaluates every network of a Tavo Calculator project and prints, per network,\n"
-    "      its name, the consumption, supply and impedance verdicts and the unit counts.\n"
-    "      --catalogue FILE     unit catalogue to use (default: TAVOUNIT.DAT beside the program)\n"
-    "      --address-limit N    addressable units allowed per network, 100 to 255 (default 100)\n"
-    "\n"
-    "Options:\n"
-    "  --help      show this text\n"
-    "  --version   show the program's version\n"
-    "\n"
-    "Exit status: 0 done, 1 catalogue or project unreadable, 2 usage error.\n";
+constexpr const char* kProgram = "tavocalc-cli";
+constexpr const char* kEvaluateUsage =
+    "usage: tavocalc-cli evaluate [--catalogue FILE] [--address-limit N] PROJECT.tav\n";
+
+// A usage error: the message, the subcommand's usage line, exit status 2.
+int UsageError(const std::string& message, const char* usage) {
+    std::cerr << kProgram << ": " << message << '\n' << usage;
+    return 2;
+}
+
+// What a subcommand's parse left over: an unknown option, or one positional too many.
+int Leftover(const std::vector<std::string>& remaining, const char* command, const char* usage) {
+    const std::string& first = remaining.front();
+    if (first.size() > 1 && first[0] == '-') return UsageError("unknown option " + first, usage);
+    return UsageError(std::string(command) + " takes one project file", usage);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        std::cerr << kUsage;
+    CLI::App app("Tavo Calculator without a window: evaluates Tavo Calculator projects.", kProgram);
+    app.set_version_flag("--version",
+                         std::string("tavocalc-cli (Tavo Calculator) ") + TAVO_VERSION);
+    app.footer("Exit status: 0 done, 1 catalogue or project unreadable, 2 usage error.");
+    app.allow_extras();
+
+    tavo::EvaluateOptions evaluate;
+    CLI::App* evaluateCommand = app.add_subcommand(
+        "evaluate",
+        "Evaluates every network of a Tavo Calculator project and prints, per network, its "
+        "name, the consumption, supply and impedance verdicts and the unit counts.");
+    evaluateCommand
+        ->add_option("--catalogue", evaluate.Catalogue,
+                     "unit catalogue to use (default: TAVOUNIT.DAT beside the program)")
+        ->option_text("FILE");
+    evaluateCommand
+        ->add_option("--address-limit", evaluate.AddressLimit,
+                     "addressable units allowed per network, 100 to 255 (default 100)")
+        ->option_text("N");
+    evaluateCommand->add_option("project", evaluate.Project, "the project file")
+        ->option_text("PROJECT.tav");
+    evaluateCommand->allow_extras();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForAllHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
+    } catch (const CLI::ArgumentMismatch& error) {
+        // An option given as the last word, without its value.
+        const std::string last = argc > 1 ? argv[argc - 1] : "";
+        if (last.rfind("--", 0) == 0) return UsageError(last + " needs a value", kEvaluateUsage);
+        return UsageError(error.what(), kEvaluateUsage);
+    } catch (const CLI::ParseError& error) {
+        return UsageError(error.what(), kEvaluateUsage);
+    }
+
+    if (!app.remaining().empty()) {
+        std::cerr << kProgram << ": unknown command " << app.remaining().front() << '\n'
+                  << app.help();
         return 2;
     }
-    if (args[0] == "--help" || args[0] == "-h") {
-        std::cout << kUsage;
-        return 0;
+    if (evaluateCommand->parsed()) {
+        if (!evaluateCommand->remaining().empty())
+            return Leftover(evaluateCommand->remaining(), "evaluate", kEvaluateUsage);
+        if (evaluate.Project.empty())
+            return UsageError("evaluate needs a project file (.tav)", kEvaluateUsage);
+        return tavo::RunEvaluate(evaluate, tavo::ProgramDirectory(), std::cout, std::cerr);
     }
-    if (args[0] == "--version") {
-        std::cout << "tavocalc-cli (Tavo Calculator) " << TAVO_VERSION << '\n';
-        return 0;
-    }
-    if (args[0] == "evaluate") {
-        args.erase(args.begin());
-        for (const std::string& arg : args) {
-            if (arg == "--help" || arg == "-h") {
-                std::cout << kUsage;
-                return 0;
-            }
-        }
-        return tavo::RunEvaluate(args, tavo::ProgramDirectory(), std::cout, std::cerr);
-    }
-    std::cerr << "tavocalc-cli: unknown command " << args[0] << "\n" << kUsage;
+    std::cerr << app.help();
     return 2;
 }

@@ -9,6 +9,7 @@
 #include "platform/Locale.h"
 #include "platform/Prompts.h"
 #include "project/ProjectDetails.h"
+#include "reporter/TagStore.h"
 
 namespace tavo {
 
@@ -37,6 +38,9 @@ struct AppState {
     StatusTexts Status;
     MainWindowState Window;
     ProjectDetails Project;
+    // The tags of the installation project opened last (kept after a calculator project is
+    // opened; only consulted while an installation is open).
+    TTagStore Tags;
     LocaleSettings Locale;
     std::function<Date()> Today = [] { return tavo::Today(); };
     Prompts& UserPrompts;

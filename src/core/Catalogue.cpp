@@ -81,18 +81,15 @@ std::string MissingDataFileMessage(const std::string& path) {
            " can work!\r" + title + " will now terminate!";
 }
 
-bool LoadUnitCatalogue(Catalogue& catalogue, const std::string& path, Prompts& prompts) {
+bool LoadUnitCatalogue(Catalogue& catalogue, const std::string& path, const WarningSink& warn) {
     catalogue.UnitListEnd = 0;
-    if (!FileExists(path)) {
-        prompts.Error(MissingDataFileMessage(path));
-        return false;
-    }
+    if (!FileExists(path)) return false;
     LineReader reader = LineReader::Open(path);
-    LoadUnitCatalogue(catalogue, reader, prompts);
+    LoadUnitCatalogue(catalogue, reader, warn);
     return true;
 }
 
-void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, Prompts& prompts) {
+void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, const WarningSink& warn) {
     catalogue.UnitListEnd = 0;
     std::string line;
     std::string description;
@@ -107,37 +104,36 @@ void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, Prompts& prompt
         }
         pending = false;
         if (catalogue.UnitListEnd < kMaxUnitTypes) {
-            ParseUnitLine(catalogue, description, line, prompts);
+            ParseUnitLine(catalogue, description, line, warn);
         } else if (!surplusReported) {
             surplusReported = true;
-            prompts.Warning("More than " + std::to_string(kMaxUnitTypes) +
-                            " unit types in the data file, unit types from " + Quoted(description) +
-                            " on ignored");
+            warn("More than " + std::to_string(kMaxUnitTypes) +
+                 " unit types in the data file, unit types from " + Quoted(description) +
+                 " on ignored");
         }
     }
     catalogue.UnitCount = catalogue.UnitListEnd;
 }
 
 bool ParseUnitLine(Catalogue& catalogue, const std::string& description, const std::string& data,
-                   Prompts& prompts) {
+                   const WarningSink& warn) {
     if (catalogue.UnitListEnd < 0 || catalogue.UnitListEnd >= kMaxUnitTypes) {
         // The table is full (the loader reports its surplus itself and never gets here).
-        prompts.Warning("Unit table full, unit type " + Quoted(description) + " ignored");
+        warn("Unit table full, unit type " + Quoted(description) + " ignored");
         return false;
     }
     const std::vector<std::string> fields = SplitDataFields(data);
     if (fields.size() < 11) {
-        prompts.Warning("Incomplete unit data line " + Quoted(data) + " ignored");
+        warn("Incomplete unit data line " + Quoted(data) + " ignored");
         return false;
     }
     if (fields[1].empty()) {
-        prompts.Warning("Unit data line without unit kind " + Quoted(data) + " ignored");
+        warn("Unit data line without unit kind " + Quoted(data) + " ignored");
         return false;
     }
     const ScannedInteger channels = ScanInteger(fields[10]);
     if (!channels.Complete || channels.Value != ClampToInt32(channels.Value)) {
-        prompts.Warning("Unit data line with unreadable channel count " + Quoted(data) +
-                        " ignored");
+        warn("Unit data line with unreadable channel count " + Quoted(data) + " ignored");
         return false;
     }
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Prompts.h"
 #include "platform/TextFile.h"
+#include "platform/Warnings.h"
 
 namespace tavo {
 
@@ -54,12 +54,12 @@ const char* ListCaption(int listIndex);
 
 void ResetUnitTable(Catalogue& catalogue);
 
-// Reads the data file at path into slots 1 to N. When the file does not exist the
-// missing-file error is shown and false returned; the caller then ends the program.
+// Reads the data file at path into slots 1 to N; lines it cannot take go to warn. False when
+// the file does not exist: the caller shows MissingDataFileMessage and ends the program.
 // Throws FileError when the file exists but cannot be read.
-bool LoadUnitCatalogue(Catalogue& catalogue, const std::string& path, Prompts& prompts);
+bool LoadUnitCatalogue(Catalogue& catalogue, const std::string& path, const WarningSink& warn);
 // The same over lines already opened.
-void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, Prompts& prompts);
+void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, const WarningSink& warn);
 
 // The text of the box shown when the data file at path is missing.
 std::string MissingDataFileMessage(const std::string& path);
@@ -68,7 +68,7 @@ std::string MissingDataFileMessage(const std::string& path);
 // be converted, or one more unit type than the table holds, is reported and the pair is
 // skipped; returns whether a slot was filled.
 bool ParseUnitLine(Catalogue& catalogue, const std::string& description, const std::string& data,
-                   Prompts& prompts);
+                   const WarningSink& warn);
 
 // Splits a data line into fields: spaces and commas separate, double quotes group.
 std::vector<std::string> SplitDataFields(std::string_view line);

@@ -64,11 +64,8 @@ std::string NetworkFilePath(std::string_view projectFileName, int number) {
     return ReplaceExtension(projectFileName, "." + NetworkNumberText(number));
 }
 
-bool SaveNetworkFile(AppState& state, const std::string& networkName, int number) {
-    if (state.Window.ProjectBaseName.empty()) {
-        state.UserPrompts.Error("Incorrect file name");
-        return false;
-    }
+bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number) {
+    if (state.Window.ProjectBaseName.empty()) return false;
     const std::string path = state.Window.ProjectBaseName + "." + NetworkNumberText(number);
     AtomicWriter file(path);
     file.WriteLine(kTitleStart + path + " was created by Tavo Calculator");
@@ -88,31 +85,28 @@ bool SaveNetworkFile(AppState& state, const std::string& networkName, int number
         file.WriteLine(row + "\t\t" + std::to_string(unit.Quantity));
     }
     file.Commit();
-    state.Window.NetworkSaved = true;
     return true;
 }
 
-bool ReadNetworkFile(AppState& state, const std::string& projectFileName, int number) {
-    ClearQuantities(state.Units);
-    const std::string path = NetworkFilePath(projectFileName, number);
-    bool result = false;
-    if (FileExists(path)) {
-        LineReader reader = LineReader::Open(path);
-        result = ReadNetworkLines(state, reader);
-    }
-    state.Window.NetworkSaved = true;
-    return result;
+NetworkFileRead ReadNetworkFile(Catalogue& units, const std::string& path,
+                                const WarningSink& warn) {
+    ClearQuantities(units);
+    if (!FileExists(path)) return {};
+    LineReader reader = LineReader::Open(path);
+    return ReadNetworkLines(units, reader, warn);
 }
 
-bool ReadNetworkLines(AppState& state, LineReader& reader) {
-    ClearQuantities(state.Units);
-    bool result = true;
+NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const WarningSink& warn) {
+    ClearQuantities(units);
+    NetworkFileRead read;
+    read.Found = true;
+    read.Complete = true;
     int dashLines = 0;
     std::string line;
-    while (result && reader.ReadLine(line)) {
+    while (read.Complete && reader.ReadLine(line)) {
         if (ToLowerAscii(line).find("saved") != std::string::npos) {
             const auto tab = line.rfind('\t');
-            state.Window.NetworkSavedDate = tab == std::string::npos ? line : line.substr(tab + 1);
+            read.SavedDate = tab == std::string::npos ? line : line.substr(tab + 1);
             continue;
         }
         const bool dashes = line.find("-----") != std::string::npos;
@@ -120,30 +114,30 @@ bool ReadNetworkLines(AppState& state, LineReader& reader) {
             ++dashLines;
             continue;
         }
-        if (dashLines >= 2 && !TrimSpaces(line).empty()) result = ParseNetworkRow(state, line);
+        if (dashLines >= 2 && !TrimSpaces(line).empty())
+            read.Complete = ParseNetworkRow(units, line, warn);
     }
-    state.Window.NetworkSaved = true;
-    return result;
+    return read;
 }
 
-bool ParseNetworkRow(AppState& state, const std::string& row) {
+bool ParseNetworkRow(Catalogue& units, const std::string& row, const WarningSink& warn) {
     const std::vector<std::string> words = SplitWords(row);
     const std::string catNo = words.empty() ? std::string() : words[0];
     const std::string quantity = words.size() > 1 ? words[1] : std::string();
     int slot = 0;
-    if (!FindUnitByCatNo(state.Units, catNo, slot)) {
-        state.UserPrompts.Warning("Unknown unit Cat.No. " + catNo + " ignored");
+    if (!FindUnitByCatNo(units, catNo, slot)) {
+        warn("Unknown unit Cat.No. " + catNo + " ignored");
         return false;
     }
     if (IsNumeric(quantity)) {
         const std::int64_t value = ScanInteger(quantity).Value;
         if (value == ClampToInt32(value)) {
-            state.Units.UnitTable[static_cast<std::size_t>(slot)].Quantity =
+            units.UnitTable[static_cast<std::size_t>(slot)].Quantity =
                 static_cast<std::int32_t>(value);
             return true;
         }
     }
-    state.UserPrompts.Warning("Unrecognised text \"" + quantity + "\" ignored");
+    warn("Unrecognised text \"" + quantity + "\" ignored");
     return false;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/AppState.h"
 #include "platform/TextFile.h"
+#include "platform/Warnings.h"
 
 namespace tavo {
 
@@ -23,19 +25,26 @@ std::string ReplaceExtension(std::string_view path, std::string_view extension);
 std::string NetworkFilePath(std::string_view projectFileName, int number);
 
 // Writes the network in the UnitTable as network number of the project named by
-// ProjectBaseName and sets NetworkSaved; "Incorrect file name" when the project is untitled.
-// Returns whether the file was written. Throws FileError when the file system refuses.
-bool SaveNetworkFile(AppState& state, const std::string& networkName, int number);
+// ProjectBaseName, with today's date and the status texts in state. False (nothing written)
+// while the project is untitled. Throws FileError when the file system refuses; sets no flag.
+bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number);
 
-// Clears all quantities and reads network number of the project file projectFileName into
-// the UnitTable. True when the file exists and every row was read. Sets NetworkSaved, except
-// when the file cannot be read (FileError): the caller then decides what is in memory.
-bool ReadNetworkFile(AppState& state, const std::string& projectFileName, int number);
+// What reading a network file found.
+struct NetworkFileRead {
+    bool Found = false;                    // the file exists
+    bool Complete = false;                 // it exists and every row was taken
+    std::optional<std::string> SavedDate;  // from its "Saved" line, when it has one
+};
+
+// Clears all quantities and reads the network file at path into the UnitTable; rows it cannot
+// take go to warn. A missing file leaves every quantity 0. Throws FileError when the file
+// exists but cannot be read.
+NetworkFileRead ReadNetworkFile(Catalogue& units, const std::string& path, const WarningSink& warn);
 // The same over lines already opened.
-bool ReadNetworkLines(AppState& state, LineReader& reader);
+NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const WarningSink& warn);
 
 // Sets the quantity a row names; warns and returns false for a row it cannot take.
-bool ParseNetworkRow(AppState& state, const std::string& row);
+bool ParseNetworkRow(Catalogue& units, const std::string& row, const WarningSink& warn);
 
 // The name stored in the network file, "Network " + number when it has none.
 std::string ReadNetworkName(const std::string& projectFileName, int number);

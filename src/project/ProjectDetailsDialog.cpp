@@ -385,14 +385,20 @@ void TProjForm::BUTTimportClick() {
     request.MustExist = true;
     std::string path;
     if (!state_.UserPrompts.ChooseOpenFile(request, path)) return;
+    bool imported = false;
     try {
-        ImportInstallerDetails(state_, path);
+        imported = ImportInstallerDetails(state_.Project, path);
     } catch (const FileError& error) {
         state_.UserPrompts.Error(error.what());
         return;
     }
-    RefreshFromDetails();
+    // The project counts as changed even when the other file was no project file.
     state_.Window.ProjectSaved = false;
+    if (!imported) {
+        state_.UserPrompts.Error(kCorruptInstallerMessage);
+        return;
+    }
+    RefreshFromDetails();
 }
 
 void TProjForm::BUTTokClick() {

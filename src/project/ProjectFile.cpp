@@ -112,17 +112,14 @@ void WriteProjectFile(const ProjectDetails& details, const std::string& path) {
     file.Commit();
 }
 
-bool ReadProjectFile(AppState& state, const std::string& path) {
+bool ReadProjectFile(ProjectDetails& details, const std::string& path) {
     LineReader reader = LineReader::Open(path);
-    return ReadProjectFile(state.Project, reader, state.UserPrompts);
+    return ReadProjectFile(details, reader);
 }
 
-bool ReadProjectFile(ProjectDetails& details, LineReader& reader, Prompts& prompts) {
+bool ReadProjectFile(ProjectDetails& details, LineReader& reader) {
     std::array<std::string, 11> installer;
-    if (!ReadInstallerSection(reader, installer)) {
-        prompts.Error(kCorruptProjectMessage);
-        return false;
-    }
+    if (!ReadInstallerSection(reader, installer)) return false;
     SkipLine(reader);
     std::array<std::string, 5> project;
     bool valid = true;
@@ -130,10 +127,7 @@ bool ReadProjectFile(ProjectDetails& details, LineReader& reader, Prompts& promp
         if (!ReadKeyedLine(reader, kProjectFields[i].Key, project[i])) valid = false;
     std::string networks;
     if (!ReadKeyedLine(reader, kNetworksKey, networks)) valid = false;
-    if (!valid) {
-        prompts.Error(kCorruptProjectMessage);
-        return false;
-    }
+    if (!valid) return false;
     SkipLine(reader);
     SkipLine(reader);
 
@@ -149,23 +143,21 @@ bool ReadProjectFile(ProjectDetails& details, LineReader& reader, Prompts& promp
     return true;
 }
 
-void ImportInstallerDetails(AppState& state, const std::string& path) {
+bool ImportInstallerDetails(ProjectDetails& details, const std::string& path) {
     LineReader reader = LineReader::Open(path);
-    state.Window.ProjectSaved = false;
     std::array<std::string, 11> installer;
-    if (!ReadInstallerSection(reader, installer)) {
-        state.UserPrompts.Error(kCorruptInstallerMessage);
-        return;
-    }
+    if (!ReadInstallerSection(reader, installer)) return false;
     for (std::size_t i = 0; i < kInstallerFields.size(); ++i)
-        state.Project.*kInstallerFields[i].Value = installer[i];
+        details.*kInstallerFields[i].Value = installer[i];
+    return true;
 }
 
 bool SaveProject(AppState& state) {
     MainWindowState& window = state.Window;
     window.ProjectBaseName = PathWithoutExtension(window.ProjectFileName);
+    if (window.ProjectBaseName.empty()) return false;
     WriteProjectFile(state.Project, ReplaceExtension(window.ProjectFileName, ".tav"));
-    if (!SaveNetworkFile(state, window.LoadedNetworkName, window.LoadedNetworkNumber)) return false;
+    SaveNetworkFile(state, window.LoadedNetworkName, window.LoadedNetworkNumber);
     RemoveSurplusNetworkFiles(state);
     return true;
 }

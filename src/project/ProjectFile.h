@@ -15,20 +15,21 @@ inline constexpr std::size_t kNotesRead = 36;
 // Writes the project details to path (created or replaced whole). Throws FileError.
 void WriteProjectFile(const ProjectDetails& details, const std::string& path);
 
-// Reads a project file into details, all or nothing: a file whose keyed lines do not match
-// is reported as corrupted and leaves details as they were. Throws FileError when the file
-// cannot be opened or read.
-bool ReadProjectFile(AppState& state, const std::string& path);
-bool ReadProjectFile(ProjectDetails& details, LineReader& reader, Prompts& prompts);
+// Reads a project file into details, all or nothing: false for a file whose keyed lines do not
+// match (the caller reports kCorruptProjectMessage), and details stay as they were. Throws
+// FileError when the file cannot be opened or read.
+bool ReadProjectFile(ProjectDetails& details, const std::string& path);
+bool ReadProjectFile(ProjectDetails& details, LineReader& reader);
 
-// Takes only the eleven installer fields from another project file; the project counts as
-// changed either way.
-void ImportInstallerDetails(AppState& state, const std::string& path);
+// Takes only the eleven installer fields from another project file: false, with details as
+// they were, when its installer lines do not match (kCorruptInstallerMessage). Throws
+// FileError when the file cannot be opened or read.
+bool ImportInstallerDetails(ProjectDetails& details, const std::string& path);
 
 // The file work of saving a project that has a ProjectFileName: project file (with extension
 // ".tav"), the network in memory, removal of the network files above the network count.
-// Returns false when the network could not be named (untitled project). Throws FileError;
-// nothing is marked saved here, the caller does that after success.
+// Returns false, with nothing written, when the file name leaves no base for the network
+// files. Throws FileError; nothing is marked saved here, the caller does that after success.
 bool SaveProject(AppState& state);
 
 // Deletes the network files numbered above NetworkCount (up to 100) that exist.

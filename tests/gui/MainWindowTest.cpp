@@ -195,312 +195,72 @@ class MainWindowTest : public QObject {
         QCOMPARE(detailsShown_, 2);
     }
 
-    void newOnAnEditedUntitledProjectAsksToSaveTheProject() {
+    // The commands are the driver's (tested without a window); here, that the menus, tool
+    // buttons, selector and close events reach it and that what it decides is shown.
+    void toolButtonsMenusAndSelectorReachTheCommands() {
         Start();
         Place(2, QStringLiteral("4"));
-        // Cancel: everything stays.
         prompts_->answers = {Answer::Cancel};
         QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton1")),
                           Qt::LeftButton);
         QCOMPARE(Messages(), QStringList{QStringLiteral("Project changed. Save project?")});
         QCOMPARE(Unit(2).Quantity, 4);
-        // Yes, then the save dialog cancelled: nothing was saved, so New stops.
-        prompts_->answers = {Answer::Yes};
-        prompts_->files = {""};
-        Action("New1")->trigger();
-        QCOMPARE(Unit(2).Quantity, 4);
-        QCOMPARE(prompts_->dialogs.back().Filter, std::string("Tavo Network Project|*.tav"));
-        QCOMPARE(prompts_->dialogs.back().DefaultExtension, std::string("tav"));
-        // No: a fresh project.
-        prompts_->answers = {Answer::No};
-        Action("New1")->trigger();
-        QCOMPARE(Unit(2).Quantity, 0);
-        QVERIFY(state_->Window.NetworkSaved);
-        QVERIFY(state_->Window.ProjectSaved);
-        QCOMPARE(Messages().size(), 3);
-    }
-
-    void saveAsWritesTheFilesAndTitlesTheWindow() {
-        Start();
-        state_->Project.ProjectName = "Harbour";
-        window_->FormActivate();
-        Place(2, QStringLiteral("2"));
-        prompts_->files = {Path("site.tav")};
-        QVERIFY(window_->SaveAs1Click());
-        QCOMPARE(prompts_->dialogs.back().FileName, std::string("Harbour"));
-        QCOMPARE(window_->windowTitle(),
-                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
-                                        Path("site.tav") + "]"));
-        QVERIFY(state_->Window.ProjectSaved && state_->Window.NetworkSaved);
-        const std::string network = tavo::testing::ReadBytes(Path("site.001"));
-        QVERIFY(network.find("NetWork Name:Network 1\r\n") != std::string::npos);
-        QVERIFY(network.find("IN20        \t\t2\r\n") != std::string::npos);
-        QVERIFY(tavo::testing::ReadBytes(Path("site.tav")).find("       Name:\tHarbour\r\n") !=
-                std::string::npos);
-        // A path with letters beyond ASCII shows as the file system spells it.
-        const std::string accented = Path("Caf\xC3\xA9.tav");
-        prompts_->files = {accented};
-        QVERIFY(window_->SaveAs1Click());
-        QVERIFY(window_->windowTitle().endsWith(QString::fromUtf8("Caf\xC3\xA9.tav]")));
-        QVERIFY(tavo::FileExists(Path("Caf\xC3\xA9.001")));
-        // Save As under the same name copies nothing and still saves.
-        prompts_->files = {accented};
-        QVERIFY(window_->SaveAs1Click());
-        QVERIFY(prompts_->shown.empty());
-    }
-
-    void failedSaveMarksNothingSavedAndReportsTheSystemText() {
-        Start();
-        Place(2, QStringLiteral("2"));
-        prompts_->files = {Path("missing/site.tav")};
-        QVERIFY(!window_->SaveAs1Click());
-        QCOMPARE(Messages().size(), 1);
-        QVERIFY(Messages()[0].endsWith(QStringLiteral("No such file or directory")));
-        QCOMPARE(prompts_->shown[0].Kind, tavo::MessageKind::Error);
-        QVERIFY(!state_->Window.NetworkSaved);
-        QVERIFY(state_->Window.ProjectFileName.empty());
-        QCOMPARE(window_->windowTitle(),
-                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
-        // Exit with Yes, and the save fails again: the window stays open.
-        prompts_->answers = {Answer::Yes};
-        prompts_->files = {Path("missing/site.tav")};
-        QVERIFY(!window_->close());
-        QCOMPARE(Messages()[1], QStringLiteral("Save network before exit?"));
-        QCOMPARE(Messages().size(), 3);
-        QVERIFY(window_->isVisible());
-    }
-
-    void openReadsTheProjectAndItsFirstNetwork() {
-        Start();
         MakeProject();
-        prompts_->answers = {Answer::No};
-        Action("New1")->trigger();
-        QVERIFY(prompts_->shown.empty());  // everything was saved
-        prompts_->files = {Path("site.tav")};
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton2")),
-                          Qt::LeftButton);
-        QCOMPARE(prompts_->dialogs.back().Filter,
-                 std::string("Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project "
-                             "(*.tag)|*.tag|All Files (*.*)|*"));
-        QCOMPARE(prompts_->dialogs.back().DefaultExtension, std::string("ta!"));
-        QCOMPARE(window_->windowTitle(),
-                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
-                                        Path("site.tav") + "]"));
-        QCOMPARE(Unit(2).Quantity, 2);
-        QCOMPARE(Unit(3).Quantity, 0);
         QCOMPARE(Selector()->count(), 3);
-        QCOMPARE(Selector()->itemText(2), QStringLiteral("Network 3"));
-        QCOMPARE(window_->Page().Lists().TabIndex(), 7);
-        QCOMPARE(state_->Window.ProjectBaseName, Path("site"));
-        PickNetwork(1);
-        QVERIFY(prompts_->shown.empty());
-        QCOMPARE(Unit(3).Quantity, 3);
-        QCOMPARE(Unit(2).Quantity, 0);
-        PickNetwork(0);
-        // The file dialog cancelled keeps the project.
-        prompts_->files = {""};
-        Action("Open1")->trigger();
-        QCOMPARE(Unit(2).Quantity, 2);
-        QCOMPARE(state_->Window.ProjectFileName, Path("site.tav"));
-    }
-
-    void openStopsAtCancelAndRejectsDamagedOrInstallationFiles() {
-        Start();
-        Place(2, QStringLiteral("2"));
-        prompts_->answers = {Answer::Cancel};
-        Action("Open1")->trigger();
-        QCOMPARE(Messages(), (QStringList{QStringLiteral("Project changed. Save project?"),
-                                          QStringLiteral("Operation cancelled")}));
-        QCOMPARE(Unit(2).Quantity, 2);
-        // An installation project is not opened and nothing changes.
-        prompts_->answers = {Answer::No};
-        tavo::testing::WriteBytes(Path("plant.TAG"), "NMain=01|x|254|0\r\n");
-        prompts_->files = {Path("plant.TAG")};
-        Action("Open1")->trigger();
-        QVERIFY(Messages().last().startsWith(QStringLiteral("Opening installation projects")));
-        QCOMPARE(Unit(2).Quantity, 2);
-        // A damaged project file leaves a new untitled project.
-        tavo::testing::WriteBytes(Path("bad.tav"), "nothing like a project\r\n");
-        prompts_->answers = {Answer::No};
-        prompts_->files = {Path("bad.tav")};
-        Action("Open1")->trigger();
-        QCOMPARE(Messages().last(), QStringLiteral("Project file is corrupted, data ignored"));
-        QVERIFY(state_->Window.ProjectFileName.empty());
-        QCOMPARE(window_->windowTitle(),
-                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
-        QCOMPARE(Unit(2).Quantity, 0);
-    }
-
-    void switchingNetworksAsksAboutTheOneInMemory() {
-        Start();
-        MakeProject();
         QCOMPARE(Selector()->currentIndex(), 1);
+        QCOMPARE(LabelText("lblNetworkSelector"), QStringLiteral("Network Selector (2 of 3)"));
+        QCOMPARE(window_->windowTitle(),
+                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
+                                        Path("site.tav") + "]"));
+        QCOMPARE(window_->statusTip(), window_->windowTitle());
+        // The keyboard on the selector switches networks; Cancel puts the selector back.
         Place(3, QStringLiteral("5"));
-        // Cancel keeps network 2 in memory, selected and unsaved.
         prompts_->answers = {Answer::Cancel};
         PickNetwork(2);
-        QCOMPARE(Messages(), QStringList{QStringLiteral("Save network?")});
+        QCOMPARE(Messages().last(), QStringLiteral("Save network?"));
         QCOMPARE(Selector()->currentIndex(), 1);
         QCOMPARE(Unit(3).Quantity, 5);
-        QVERIFY(!state_->Window.NetworkSaved);
-        // No drops the edits and shows network 3, which has no file: an empty network.
         prompts_->answers = {Answer::No};
         PickNetwork(2);
         QCOMPARE(Selector()->currentIndex(), 2);
-        QCOMPARE(state_->Window.CurrentNetwork, 3);
-        QCOMPARE(Unit(3).Quantity, 0);
         QCOMPARE(LabelText("lblNetworkSelector"), QStringLiteral("Network Selector (3 of 3)"));
-        PickNetwork(1);
-        QCOMPARE(Unit(3).Quantity, 3);  // the saved 3, not the dropped 5
-        // Yes writes network 2 before network 1 is read.
-        Place(3, QStringLiteral("7"));
-        prompts_->answers = {Answer::Yes};
-        PickNetwork(0);
-        QCOMPARE(Unit(2).Quantity, 2);
-        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t7\r\n") !=
-                std::string::npos);
-        QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
-    }
-
-    void fewerNetworksDeleteTheSurplusFilesOnSave() {
-        Start();
-        Place(2, QStringLiteral("1"));
-        prompts_->files = {Path("site.tav")};
-        window_->SaveAs1Click();
-        for (const char* name : {"site.002", "site.003", "site.004", "site.005"})
-            tavo::testing::WriteBytes(Path(name), "x\r\n");
-        state_->Project.NetworkCount = 5;
-        window_->FormActivate();
-        QCOMPARE(Selector()->count(), 5);
-        state_->Project.NetworkCount = 3;
-        state_->Window.ProjectSaved = false;
-        window_->FormActivate();
-        QCOMPARE(Selector()->count(), 3);
+        QCOMPARE(Unit(3).Quantity, 0);
+        // The wheel over the selector switches nothing.
+        QWheelEvent wheel(QPointF(5, 5), Selector()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Selector(), &wheel);
+        QCOMPARE(Selector()->currentIndex(), 2);
+        // Open through the tool button, then the menu: the labels follow the project.
+        state_->Project.InstallerName = "Anna Berg";
+        state_->Project.ProjectName = "Harbour";
         QVERIFY(window_->Save1Click());
-        QVERIFY(Exists("site.003"));
-        QVERIFY(!Exists("site.004"));
-        QVERIFY(!Exists("site.005"));
+        prompts_->files = {Path("site.tav")};
+        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton2")),
+                          Qt::LeftButton);
+        QCOMPARE(LabelText("lblInstaller"), QStringLiteral("Anna Berg"));
+        QCOMPARE(LabelText("lblProject"), QStringLiteral("Harbour"));
+        QCOMPARE(Selector()->currentIndex(), 0);
+        QCOMPARE(window_->Page().Lists().TabIndex(), 7);
+        Action("New1")->trigger();
+        QCOMPARE(LabelText("lblProject"), QString());
+        QCOMPARE(window_->windowTitle(),
+                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
     }
 
-    void exitPromptsFollowWhatIsUnsaved() {
+    void closingAsksTheExitPrompts() {
         Start();
-        MakeProject();
-        Place(2, QStringLiteral("9"));
+        Place(2, QStringLiteral("2"));
         prompts_->answers = {Answer::Cancel};
         QVERIFY(!window_->close());
         QCOMPARE(Messages(), QStringList{QStringLiteral("Save network before exit?")});
+        QVERIFY(window_->isVisible());
+        // A path with letters beyond ASCII shows as the file system spells it.
         prompts_->answers = {Answer::Yes};
+        prompts_->files = {Path("Caf\xC3\xA9.tav")};
         QVERIFY(window_->close());
-        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("IN20        \t\t9\r\n") !=
-                std::string::npos);
-        QCOMPARE(Messages().size(), 2);
-    }
-
-    void switchingAnUntitledNetworkNeedsAFileName() {
-        Start();
-        state_->Project.NetworkCount = 2;
-        window_->FormActivate();
-        Place(2, QStringLiteral("3"));
-        // Yes, but the save dialog is cancelled: the network cannot be saved and stays.
-        prompts_->answers = {Answer::Yes};
-        prompts_->files = {""};
-        PickNetwork(1);
-        QCOMPARE(Messages(), (QStringList{QStringLiteral("Save network?"),
-                                          QStringLiteral("Cannot save network")}));
-        QCOMPARE(prompts_->shown[1].Kind, tavo::MessageKind::Error);
-        QCOMPARE(Selector()->currentIndex(), 0);
-        QCOMPARE(Unit(2).Quantity, 3);
-        // A changed project asks to save the project on exit; No closes.
-        state_->Window.ProjectSaved = false;
-        prompts_->answers = {Answer::No};
-        QVERIFY(window_->close());
-        QCOMPARE(Messages().last(), QStringLiteral("Save project before exit?"));
-    }
-
-    void anUnreadableNetworkFileIsNeverWrittenOver() {
-        Start();
-        MakeProject();
-        PickNetwork(0);
-        // Network 2's file exists but cannot be read (reading this file fails even for root).
-        tavo::RemoveFileIfExists(Path("site.002"));
-        QVERIFY(::symlink("/proc/self/mem", Path("site.002").c_str()) == 0);
-        Place(2, QStringLiteral("6"));
-        prompts_->answers = {Answer::Yes};
-        PickNetwork(1);
-        QCOMPARE(Messages().size(), 2);
-        QVERIFY(Messages()[1].startsWith(QStringLiteral("Cannot read file")));
-        // Network 1 stays in memory and selected; a save writes network 1, not network 2.
-        QCOMPARE(Selector()->currentIndex(), 0);
-        QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
-        QCOMPARE(Unit(2).Quantity, 6);
-        QVERIFY(window_->Save1Click());
-        QVERIFY(tavo::testing::ReadBytes(Path("site.001")).find("IN20        \t\t6\r\n") !=
-                std::string::npos);
-        char target[64] = {};
-        QVERIFY(::readlink(Path("site.002").c_str(), target, sizeof target - 1) > 0);
-        QCOMPARE(QString::fromLatin1(target), QStringLiteral("/proc/self/mem"));
-    }
-
-    void saveAsWhoseCopyFailsLeavesTheProjectUnsaved() {
-        Start();
-        MakeProject();
-        PickNetwork(0);
-        tavo::RemoveFileIfExists(Path("site.002"));
-        QVERIFY(::symlink("/proc/self/mem", Path("site.002").c_str()) == 0);
-        prompts_->files = {Path("other.tav")};
-        QVERIFY(!window_->SaveAs1Click());
-        QCOMPARE(Messages().size(), 1);
-        QVERIFY(Messages()[0].startsWith(QStringLiteral("Cannot read file")));
-        QVERIFY(!state_->Window.ProjectSaved);
-        QVERIFY(Exists("other.001"));
-        // Closing therefore still asks.
-        prompts_->answers = {Answer::No};
-        QVERIFY(window_->close());
-        QCOMPARE(Messages().last(), QStringLiteral("Save project before exit?"));
-    }
-
-    void aNetworkDroppedByALowerCountLeavesMemory() {
-        Start();
-        MakeProject();  // network 2 in memory
-        state_->Project.NetworkCount = 1;
-        window_->FormActivate();
-        QCOMPARE(Selector()->count(), 1);
-        QCOMPARE(state_->Window.CurrentNetwork, 1);
-        QCOMPARE(state_->Window.LoadedNetworkNumber, 1);
-        QCOMPARE(Unit(2).Quantity, 2);  // network 1 read from its file
-        QCOMPARE(Unit(3).Quantity, 0);
-    }
-
-    void saveAsOfAnUntitledProjectCopiesNoStrayFiles() {
-        Start();
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(QString::fromStdString(dir_->Path()));
-        tavo::testing::WriteBytes(dir_->File(".002"), "NetWork Name:Stray\r\n");
-        state_->Project.NetworkCount = 2;
-        window_->FormActivate();
-        Place(2, QStringLiteral("1"));
-        prompts_->files = {Path("fresh.tav")};
-        QVERIFY(window_->SaveAs1Click());
-        QDir::setCurrent(before);
-        QVERIFY(Exists("fresh.001"));
-        QVERIFY(!Exists("fresh.002"));
-    }
-
-    void newOnASavedProjectAsksOnlyAboutTheNetwork() {
-        Start();
-        MakeProject();
-        Place(3, QStringLiteral("8"));
-        prompts_->answers = {Answer::Cancel};
-        Action("New1")->trigger();
-        QCOMPARE(Messages(), QStringList{QStringLiteral("Save network?")});
-        QCOMPARE(state_->Window.ProjectFileName, Path("site.tav"));
-        QCOMPARE(Unit(3).Quantity, 8);
-        prompts_->answers = {Answer::Yes};
-        Action("New1")->trigger();
-        QVERIFY(tavo::testing::ReadBytes(Path("site.002")).find("OUT30       \t\t8\r\n") !=
-                std::string::npos);
-        QVERIFY(state_->Window.ProjectFileName.empty());
-        QCOMPARE(Unit(3).Quantity, 0);
+        QVERIFY(window_->windowTitle().endsWith(QString::fromUtf8("Caf\xC3\xA9.tav]")));
+        QVERIFY(Exists("Caf\xC3\xA9.001"));
+        QVERIFY(!window_->isVisible());
     }
 
     void fileDialogFiltersShowEachPatternOnce() {
@@ -512,21 +272,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(tavo::NameFilters("Tavo project|*.tav|All files|*.*"),
                  (QStringList{QStringLiteral("Tavo project (*.tav)"),
                               QStringLiteral("All files (*.*)")}));
-    }
-
-    void tagStoreNamesServeOnlyAnOpenInstallation() {
-        Start();
-        window_->Services().TagNetworkEntries = [] { return 3; };
-        window_->Services().TagNetworkName = [](int entry) {
-            return entry == 2 ? std::string("Plant A") : std::string("Plant B");
-        };
-        state_->Project.NetworkCount = 2;
-        window_->FormActivate();
-        QCOMPARE(Selector()->itemText(0), QStringLiteral("Network 1"));
-        state_->Window.CalculatorProject = false;
-        window_->FormActivate();
-        QCOMPARE(Selector()->itemText(0), QStringLiteral("Plant A"));
-        QCOMPARE(Selector()->itemText(1), QStringLiteral("Plant B"));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Prompts.h"
+#include "platform/Warnings.h"
 
 namespace tavo::testing {
 
@@ -41,6 +42,11 @@ class ScriptedPrompts : public Prompts {
         return Choose(request, path);
     }
     void Beep() override { ++beeps; }
+
+    // A reader's warnings, recorded as the warning boxes the program shows for them.
+    WarningSink Sink() {
+        return [this](const std::string& text) { ShowMessage(MessageKind::Warning, text); };
+    }
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const {

@@ -45,7 +45,7 @@ class EvaluationTest : public ::testing::Test {
                     ",1\r\n";
         }
         LineReader reader = LineReader::FromBytes(text);
-        LoadUnitCatalogue(Cat(), reader, prompts);
+        LoadUnitCatalogue(Cat(), reader, prompts.Sink());
         ASSERT_TRUE(prompts.shown.empty());
         ASSERT_EQ(Cat().UnitCount, n);
     }

@@ -43,7 +43,7 @@ std::unique_ptr<Catalogue> LoadCatalogue(const std::string& text) {
     ResetUnitTable(*catalogue);
     ScriptedPrompts prompts;
     LineReader reader = LineReader::FromBytes(text);
-    LoadUnitCatalogue(*catalogue, reader, prompts);
+    LoadUnitCatalogue(*catalogue, reader, prompts.Sink());
     EXPECT_TRUE(prompts.shown.empty()) << prompts.Texts().front();
     return catalogue;
 }

@@ -72,7 +72,7 @@ class UnitListsTest : public ::testing::Test {
         : state_(std::make_unique<AppState>(prompts)), events(*state_), lists(*state_, events) {
         ResetUnitTable(Units());
         LineReader reader = LineReader::FromBytes(kCatalogueText);
-        LoadUnitCatalogue(Units(), reader, prompts);
+        LoadUnitCatalogue(Units(), reader, prompts.Sink());
         lists.InitCalculatorPage();
         lists.TabCtrlChange(0);
     }

@@ -1,0 +1,419 @@
+#include "calculator/CommandDriver.h"
+
+#include "calculator/NetworkSelector.h"
+#include "calculator/ProjectCommandsText.h"
+#include "calculator/UnitLists.h"
+#include "core/Evaluation.h"
+#include "core/NetworkFile.h"
+#include "platform/Directories.h"
+#include "project/ProjectFile.h"
+
+namespace tavo {
+
+CommandDriver::CommandDriver(AppState& state, MainWindowView& view, std::string catalogue,
+                             std::string addressLimit)
+    : state_(state),
+      view_(view),
+      catalogue_(std::move(catalogue)),
+      addressLimit_(std::move(addressLimit)),
+      warn_([&prompts = state.UserPrompts](const std::string& text) { prompts.Warning(text); }) {
+    state_.Window.CalculatorProject = true;
+    SetWindowTitle("Untitled");
+    ShowLabels({}, {});
+}
+
+void CommandDriver::ShowLabels(std::string installer, std::string project) {
+    installerLabel_ = std::move(installer);
+    projectLabel_ = std::move(project);
+    view_.ShowProjectLabels(installerLabel_, projectLabel_);
+}
+
+void CommandDriver::SetWindowTitle(const std::string& name) {
+    caption_ = WindowTitle(name);
+    view_.ShowCaption(caption_);
+}
+
+std::string CommandDriver::SelectorItem(int index) const {
+    return index >= 0 && index < static_cast<int>(items_.size())
+               ? items_[static_cast<std::size_t>(index)]
+               : std::string();
+}
+
+void CommandDriver::FillNetworkSelector(int count, int selected) {
+    const TTagStore& tags = state_.Tags;
+    items_ = NetworkSelectorItems(count, state_.Window, tags.NetworkEntryCount(), [&tags](int i) {
+        const TNetworkItem* item = tags.NetworkAt(i);
+        return item != nullptr ? item->Name : std::string();
+    });
+    index_ = count < selected ? 0 : selected - 1;
+    view_.ShowSelector(items_, index_);
+    UpdateSelectorCaption();
+}
+
+void CommandDriver::UpdateSelectorCaption() {
+    view_.ShowSelectorCaption(SelectorCaption(index_ + 1, static_cast<int>(items_.size())));
+}
+
+bool CommandDriver::FormActivate() {
+    // A message box inside the activation would activate the window once more.
+    if (activating_) return true;
+    activating_ = true;
+    const bool first = firstActivation_;
+    UnitLists& lists = view_.Lists();
+    if (!calculatorReady_) {
+        if (first && !StartUpLoad()) {
+            activating_ = false;
+            return false;
+        }
+        view_.WaitForStartupTicks();
+        InitCalculatorPage();
+    } else {
+        view_.HideOtherWindows();
+        lists.PositionBarAtQuantity();
+        view_.FocusGrid();
+    }
+    lists.FillGridCells();
+    lists.UpdateTotalText();
+    view_.ShowCalculatorPage();
+    calculatorReady_ = true;
+    ShowLabels(first ? installerLabel_ : state_.Project.InstallerName,
+               first ? std::string() : state_.Project.ProjectName);
+    MainWindowState& window = state_.Window;
+    window.NetworkCount = state_.Project.NetworkCount;
+    if (first) {
+        window.CurrentNetwork = 1;
+        window.LoadedNetworkNumber = 1;
+        FillNetworkSelector(1, 1);
+        window.LoadedNetworkName = SelectorText();
+    } else if (window.CurrentNetwork > window.NetworkCount) {
+        // The network in memory was dropped with the lowered count: edits to it would go to a
+        // file the next save deletes, under another network's name. Network 1 is shown.
+        FillNetworkSelector(window.NetworkCount, 1);
+        ReadNetwork(1);
+        window.CurrentNetwork = 1;
+        window.LoadedNetworkNumber = 1;
+        window.LoadedNetworkName = SelectorText();
+        view_.SelectTab(lists.TabIndex());
+        RefreshAfterRead();
+        view_.FocusGrid();
+    } else {
+        FillNetworkSelector(window.NetworkCount, window.CurrentNetwork);
+        view_.FocusGrid();
+    }
+    firstActivation_ = false;
+    activating_ = false;
+    return true;
+}
+
+bool CommandDriver::StartUpLoad() {
+    view_.StartUpResize();
+    state_.Evaluation.MaxAddressable = ParseAddressLimit(addressLimit_);
+    ResetUnitTable(state_.Units);
+    view_.ProcessPendingEvents();
+    bool found = false;
+    if (!Reported([&] {
+            found = LoadUnitCatalogue(state_.Units, catalogue_, warn_);
+            return true;
+        }))
+        return false;
+    if (!found) {
+        state_.UserPrompts.Error(MissingDataFileMessage(catalogue_));
+        return false;
+    }
+    view_.ProcessPendingEvents();
+    return true;
+}
+
+void CommandDriver::InitCalculatorPage() {
+    MainWindowState& window = state_.Window;
+    window.CurrentNetwork = 1;
+    window.NetworkCount = 1;
+    window.ProjectSaved = true;
+    window.NetworkSaved = true;
+    window.ProjectFileName.clear();
+    window.ProjectBaseName.clear();
+    window.NetworkSavedDate.clear();
+    view_.Lists().InitCalculatorPage();
+    view_.ProcessPendingEvents();
+    ResetEvaluation(state_.Evaluation);
+    view_.RefreshNetworkStatus();
+    view_.ShowCalculatorPage();
+}
+
+bool CommandDriver::SaveNetwork(const std::string& name, int number) {
+    bool written = false;
+    if (!Reported([&] {
+            written = SaveNetworkFile(state_, name, number);
+            return true;
+        }))
+        return false;
+    if (!written) {
+        state_.UserPrompts.Error("Incorrect file name");
+        return false;
+    }
+    state_.Window.NetworkSaved = true;
+    return true;
+}
+
+bool CommandDriver::SaveProjectFiles() {
+    bool written = false;
+    if (!Reported([&] {
+            written = SaveProject(state_);
+            return true;
+        }))
+        return false;
+    if (!written) {
+        state_.UserPrompts.Error("Incorrect file name");
+        return false;
+    }
+    SetWindowTitle(state_.Window.ProjectFileName);
+    state_.Window.ProjectSaved = true;
+    state_.Window.NetworkSaved = true;
+    return true;
+}
+
+bool CommandDriver::Save1Click() {
+    if (state_.Window.ProjectFileName.empty()) return SaveAs1Click();
+    return SaveProjectFiles();
+}
+
+bool CommandDriver::SaveAs1Click() {
+    MainWindowState& window = state_.Window;
+    const std::string oldName = window.ProjectFileName;
+    const std::string oldBase = window.ProjectBaseName;
+    FileDialogRequest request;
+    request.Title = "Save As";
+    request.Filter = kSaveFilter;
+    request.DefaultExtension = kSaveDefaultExtension;
+    request.FileName = projectLabel_;  // the project name shown is proposed as a file name
+    request.ConfirmOverwrite = true;
+    std::string chosen;
+    if (!state_.UserPrompts.ChooseSaveFile(request, chosen)) return false;
+    window.ProjectFileName = chosen;
+    if (!SaveProjectFiles()) {
+        // Nothing is under the new name; the project stays where it was.
+        window.ProjectFileName = oldName;
+        window.ProjectBaseName = oldBase;
+        return false;
+    }
+    if (!Reported([&] {
+            CopyNetworkFiles(state_, oldName, window.ProjectFileName);
+            return true;
+        })) {
+        // The other networks are not all under the new name yet.
+        window.ProjectSaved = false;
+        return false;
+    }
+    return true;
+}
+
+bool CommandDriver::Savelocalnetwork1Click() {
+    if (!state_.Window.ProjectFileName.empty())
+        return SaveNetwork(SelectorText(), state_.Window.CurrentNetwork);
+    return Save1Click();
+}
+
+bool CommandDriver::ReadNetwork(int number) {
+    MainWindowState& window = state_.Window;
+    if (window.ProjectFileName.empty()) {
+        // An untitled project has no network files: a network not in memory is empty.
+        ClearQuantities(state_.Units);
+        window.NetworkSaved = true;
+        return true;
+    }
+    // A file that exists but cannot be read must not turn into an empty network that the
+    // next save would write over it: the network in memory stays as it was.
+    std::vector<std::int32_t> quantities;
+    for (const UnitType& unit : state_.Units.UnitTable) quantities.push_back(unit.Quantity);
+    NetworkFileRead read;
+    if (!Reported([&] {
+            read = ReadNetworkFile(state_.Units, NetworkFilePath(window.ProjectFileName, number),
+                                   warn_);
+            return true;
+        })) {
+        for (std::size_t slot = 0; slot < quantities.size(); ++slot)
+            state_.Units.UnitTable[slot].Quantity = quantities[slot];
+        return false;
+    }
+    if (read.SavedDate) window.NetworkSavedDate = *read.SavedDate;
+    window.NetworkSaved = true;
+    return true;
+}
+
+void CommandDriver::RefreshAfterRead() {
+    Evaluate(state_.Units, state_.Evaluation);
+    view_.RefreshNetworkStatus();
+    view_.ShowCalculatorPage();
+}
+
+bool CommandDriver::SaveBeforeDropping() {
+    MainWindowState& window = state_.Window;
+    // An untitled project with edited quantities counts as a changed project.
+    if (!window.NetworkSaved && window.ProjectFileName.empty()) window.ProjectSaved = false;
+    const char* question = !window.ProjectSaved   ? kProjectChangedPrompt
+                           : !window.NetworkSaved ? kSaveNetworkPrompt
+                                                  : nullptr;
+    if (question == nullptr) return true;
+    switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, question)) {
+        case Answer::Yes:
+            // Work is only thrown away once it is on disk.
+            return !window.ProjectSaved ? Save1Click()
+                                        : SaveNetwork(SelectorText(), window.CurrentNetwork);
+        case Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CommandDriver::New1Click() {
+    MainWindowState& window = state_.Window;
+    if (!SaveBeforeDropping()) return false;
+    window.CalculatorProject = true;
+    SetWindowTitle("Untitled");
+    window.ProjectFileName.clear();
+    window.ProjectBaseName.clear();
+    ShowLabels({}, {});
+    calculatorReady_ = false;
+    view_.SelectTab(0);
+    ClearQuantities(state_.Units);
+    ClearProjectDetails(state_.Project);
+    view_.ProjectDetailsChanged();
+    FormActivate();
+    window.CurrentNetwork = 1;
+    FillNetworkSelector(1, 1);
+    window.NetworkSaved = true;
+    window.LoadedNetworkNumber = 1;
+    window.LoadedNetworkName = SelectorText();
+    return true;
+}
+
+bool CommandDriver::Open1Click() {
+    if (!SaveBeforeDropping()) {
+        state_.UserPrompts.Warning(kOperationCancelled);
+        return false;
+    }
+    FileDialogRequest request;
+    request.Title = "Open";
+    request.Filter = kOpenFilter;
+    request.DefaultExtension = kOpenDefaultExtension;
+    request.Directory = ReadInstallationProjectsDir(IniDirectory());
+    request.MustExist = true;
+    std::string chosen;
+    if (state_.UserPrompts.ChooseOpenFile(request, chosen)) return OpenFile(chosen);
+    RefreshAfterRead();
+    return false;
+}
+
+bool CommandDriver::OpenFile(const std::string& path) {
+    MainWindowState& window = state_.Window;
+    bool opened = false;
+    if (IsInstallationFile(path)) {
+        state_.UserPrompts.ShowMessage(MessageKind::Information, kInstallationNotAvailable);
+    } else {
+        window.ProjectSaved = true;
+        window.NetworkSaved = true;
+        New1Click();
+        window.ProjectFileName = path;
+        window.CalculatorProject = true;
+        window.ProjectBaseName = PathWithoutExtension(path);
+        bool read = false;
+        Reported([&] {
+            read = ReadProjectFile(state_.Project, path);
+            if (!read) state_.UserPrompts.Error(kCorruptProjectMessage);
+            return read;
+        });
+        if (read) read = ReadNetwork(1);
+        if (read) {
+            SetWindowTitle(path);
+        } else {
+            New1Click();
+            window.ProjectFileName.clear();
+            window.ProjectBaseName.clear();
+        }
+        view_.ProjectDetailsChanged();
+        FormActivate();
+        window.NetworkSaved = true;
+        window.ProjectSaved = true;
+        view_.SelectTab(kSelectedUnitsTab);
+        window.LoadedNetworkNumber = window.CurrentNetwork;
+        window.LoadedNetworkName = SelectorItem(window.CurrentNetwork - 1);
+        opened = read;
+    }
+    RefreshAfterRead();
+    return opened;
+}
+
+void CommandDriver::SwitchTo(int number) {
+    if (ReadNetwork(number)) state_.Window.CurrentNetwork = number;
+}
+
+void CommandDriver::cbxNetworksChange(int index) {
+    MainWindowState& window = state_.Window;
+    // Picking the network already shown is no change.
+    if (index == window.CurrentNetwork - 1) return;
+    index_ = index;
+    if (index >= 0 && index < window.NetworkCount) {
+        const int target = index + 1;
+        if (window.NetworkSaved) {
+            SwitchTo(target);
+        } else {
+            switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveNetworkPrompt)) {
+                case Answer::No:
+                    SwitchTo(target);
+                    break;
+                case Answer::Yes:
+                    if (!window.ProjectBaseName.empty()) {
+                        // The network is read only once the one in memory is on disk.
+                        if (SaveNetwork(window.LoadedNetworkName, window.LoadedNetworkNumber))
+                            SwitchTo(target);
+                    } else {
+                        SaveAs1Click();
+                        if (!window.ProjectBaseName.empty()) {
+                            SwitchTo(target);
+                        } else {
+                            state_.UserPrompts.Error(kCannotSaveNetwork);
+                        }
+                    }
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+    const int tab = view_.Lists().TabIndex();
+    view_.SelectTab(kSelectedUnitsTab);
+    view_.SelectTab(tab);
+    RefreshAfterRead();
+    FormActivate();
+    window.CurrentNetwork = index_ + 1;
+    view_.FocusGrid();
+    UpdateSelectorCaption();
+    window.LoadedNetworkNumber = window.CurrentNetwork;
+    window.LoadedNetworkName = SelectorText();
+}
+
+bool CommandDriver::FormCloseQuery() {
+    const MainWindowState& window = state_.Window;
+    if (window.ProjectSaved) {
+        if (window.NetworkSaved) return true;
+        switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveNetworkBeforeExit)) {
+            case Answer::Yes:
+                return Savelocalnetwork1Click();
+            case Answer::No:
+                return true;
+            default:
+                return false;
+        }
+    }
+    switch (state_.UserPrompts.AskYesNoCancel(MessageKind::Warning, kSaveProjectBeforeExit)) {
+        case Answer::Yes:
+            return Save1Click();
+        case Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace tavo

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calculator/MainWindowView.h"
+#include "core/AppState.h"
+#include "platform/FileError.h"
+#include "platform/Warnings.h"
+
+namespace tavo {
+
+// The main window's commands and the state they change: which question is asked, what Yes
+// saves, when ProjectSaved and NetworkSaved change, which network is in memory. It reaches
+// the window through the view and the user through the prompts, so the desktop program,
+// tavocalc-cli and the tests run the same flows.
+class CommandDriver {
+  public:
+    // catalogue: the path of TAVOUNIT.DAT; addressLimit: the program's first argument (empty
+    // without one). Runs the window's creation steps: caption "Untitled", empty labels.
+    CommandDriver(AppState& state, MainWindowView& view, std::string catalogue,
+                  std::string addressLimit);
+
+    // An activation of the main window: on the first, the start-up load (address limit,
+    // catalogue); whenever the page is not ready, the five-tick wait and the page set-up; then
+    // the labels, the network count and the selector follow the project. False when the
+    // catalogue could not be loaded: the message has been shown and the program ends.
+    bool FormActivate();
+
+    // The commands. Each returns whether it went through: New and Open went on, the saves
+    // have their files on disk.
+    bool New1Click();
+    bool Open1Click();
+    bool Save1Click();
+    bool SaveAs1Click();
+    bool Savelocalnetwork1Click();
+    // The user picked item index (0-based) of the network selector.
+    void cbxNetworksChange(int index);
+    // Whether the window may close now; asks the exit prompts.
+    bool FormCloseQuery();
+
+    // Open after the file dialog: path is the file the user chose (in the file system's
+    // encoding). True when a project was read.
+    bool OpenFile(const std::string& path);
+
+    void FillNetworkSelector(int count, int selected);
+    void UpdateSelectorCaption();
+    // name: a file path in the file system's encoding, or "Untitled".
+    void SetWindowTitle(const std::string& name);
+
+    // What the window shows, as the driver last wrote it.
+    const std::string& Caption() const { return caption_; }
+    const std::vector<std::string>& SelectorItems() const { return items_; }
+    int SelectorIndex() const { return index_; }
+    std::string SelectorText() const { return SelectorItem(index_); }
+    bool FirstActivation() const { return firstActivation_; }
+
+  private:
+    bool StartUpLoad();
+    void InitCalculatorPage();
+    std::string SelectorItem(int index) const;
+    // The prompt before New or Open drops what is in memory: true to go on (No, or Yes and the
+    // save succeeded), false to stop.
+    bool SaveBeforeDropping();
+    // The file work of a save with the flags set only on success.
+    bool SaveProjectFiles();
+    bool SaveNetwork(const std::string& name, int number);
+    // Reads network number into the UnitTable; an untitled project has no files. False, with
+    // the error shown and the network in memory kept, when its file cannot be read.
+    bool ReadNetwork(int number);
+    // Makes network number the one in memory, when it can be read.
+    void SwitchTo(int number);
+    void RefreshAfterRead();
+    void ShowLabels(std::string installer, std::string project);
+
+    // The one place where a failure of the file system becomes the system's error box: runs
+    // work and returns its result, or shows the error and returns false.
+    template <class Work>
+    bool Reported(Work work) {
+        try {
+            return work();
+        } catch (const FileError& error) {
+            state_.UserPrompts.Error(error.what());
+            return false;
+        }
+    }
+
+    AppState& state_;
+    MainWindowView& view_;
+    std::string catalogue_;
+    std::string addressLimit_;
+    WarningSink warn_;
+
+    std::string caption_;
+    std::string installerLabel_;
+    std::string projectLabel_;
+    std::vector<std::string> items_;
+    int index_ = 0;
+    bool firstActivation_ = true;
+    bool calculatorReady_ = false;
+    bool activating_ = false;
+};
+
+}  // namespace tavo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calculator/MainWindowView.h"
+#include "calculator/UnitLists.h"
+#include "core/AppState.h"
+
+namespace tavo {
+
+// The main window without a window, for tavocalc-cli and the tests: it keeps what the command
+// driver shows (caption, labels, selector) and the unit lists, and computes the status texts
+// that a saved network file carries. There is nothing to wait for and nobody to focus.
+class HeadlessView : public MainWindowView, private UnitListEvents {
+  public:
+    explicit HeadlessView(AppState& state) : state_(state), lists_(state, *this) {}
+
+    void ShowCaption(const std::string& caption) override { Caption = caption; }
+    void ShowProjectLabels(const std::string& installer, const std::string& project) override {
+        Installer = installer;
+        Project = project;
+    }
+    void ShowSelector(const std::vector<std::string>& items, int index) override {
+        Items = items;
+        Index = index;
+    }
+    void ShowSelectorCaption(const std::string&) override {}
+    UnitLists& Lists() override { return lists_; }
+    void SelectTab(int tab) override { lists_.TabCtrlChange(tab); }
+    void ShowCalculatorPage() override {}
+    void RefreshNetworkStatus() override;
+    void FocusGrid() override {}
+    void HideOtherWindows() override {}
+    void ProjectDetailsChanged() override {}
+    void ProcessPendingEvents() override {}
+    void WaitForStartupTicks() override {}
+    void StartUpResize() override {}
+
+    std::string Caption;
+    std::string Installer;
+    std::string Project;
+    std::vector<std::string> Items;
+    int Index = 0;
+
+  private:
+    void HideHint() override {}
+    void ShowUnitHint() override {}
+
+    AppState& state_;
+    UnitLists lists_;
+};
+
+}  // namespace tavo
