@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libcli11-dev
-  xvfb xauth poppler-utils shapelib
+  xvfb xauth poppler-utils shapelib python3-dbf
 )
 
 missing=()
