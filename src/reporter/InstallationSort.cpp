@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "reporter/InstallationTable.h"
@@ -16,33 +17,30 @@ namespace {
 
 constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
 
-// Values over positions 0..n-1 with the first position of the least value in a range, and the
-// last position in a range whose value is below a bound, each in O(log n).
+// The first position of the least value in a range of positions, and the last position in a
+// range whose value is below a bound, each in O(log n). The values stay with the caller, who
+// calls Set after changing one; each node keeps only the position of its least value.
 class RangeMinimum {
   public:
-    explicit RangeMinimum(const std::vector<std::uint64_t>& values) {
-        while (leaves_ < values.size()) leaves_ *= 2;
-        value_.assign(2 * leaves_, kNone);
-        first_.assign(2 * leaves_, 0);
-        for (std::size_t i = 0; i < leaves_; ++i) {
-            if (i < values.size()) value_[leaves_ + i] = values[i];
-            first_[leaves_ + i] = i;
-        }
+    // values holds one more value than there are positions: kNone, for the padding leaves.
+    explicit RangeMinimum(const std::vector<std::uint64_t>& values) : values_(values) {
+        const std::size_t n = values.size() - 1;
+        while (leaves_ < n) leaves_ *= 2;
+        least_.assign(2 * leaves_, static_cast<std::uint32_t>(n));
+        for (std::size_t i = 0; i < n; ++i) least_[leaves_ + i] = static_cast<std::uint32_t>(i);
         for (std::size_t node = leaves_ - 1; node >= 1; --node) Pull(node);
     }
 
-    void Set(std::size_t position, std::uint64_t value) {
-        std::size_t node = leaves_ + position;
-        value_[node] = value;
-        for (node /= 2; node >= 1; node /= 2) Pull(node);
+    void Set(std::size_t position) {
+        for (std::size_t node = (leaves_ + position) / 2; node >= 1; node /= 2) Pull(node);
     }
 
     // The first position of the least value in [from, to].
     std::size_t FirstLeast(std::size_t from, std::size_t to) const {
         std::size_t best = from;
         for (std::size_t lo = from + leaves_, hi = to + leaves_ + 1; lo < hi; lo /= 2, hi /= 2) {
-            if (lo & 1) Take(best, lo++);
-            if (hi & 1) Take(best, --hi);
+            if (lo & 1) Take(best, least_[lo++]);
+            if (hi & 1) Take(best, least_[--hi]);
         }
         return best;
     }
@@ -54,21 +52,20 @@ class RangeMinimum {
     }
 
   private:
+    // Ties go to the earlier position, which is the left child's.
     void Pull(std::size_t node) {
-        const std::size_t left = 2 * node;
-        const std::size_t winner = value_[2 * node + 1] < value_[left] ? left + 1 : left;
-        value_[node] = value_[winner];
-        first_[node] = first_[winner];
+        const std::uint32_t left = least_[2 * node];
+        const std::uint32_t right = least_[2 * node + 1];
+        least_[node] = values_[right] < values_[left] ? right : left;
     }
-    // Ties go to the earlier position, whichever node is looked at first.
-    void Take(std::size_t& best, std::size_t node) const {
-        const std::uint64_t current = value_[leaves_ + best];
-        if (value_[node] < current || (value_[node] == current && first_[node] < best))
-            best = first_[node];
+    void Take(std::size_t& best, std::size_t candidate) const {
+        if (values_[candidate] < values_[best] ||
+            (values_[candidate] == values_[best] && candidate < best))
+            best = candidate;
     }
     bool LastBelow(std::size_t node, std::size_t nodeFrom, std::size_t nodeTo, std::size_t from,
                    std::size_t to, std::uint64_t bound, std::size_t& position) const {
-        if (nodeTo < from || nodeFrom > to || value_[node] >= bound) return false;
+        if (nodeTo < from || nodeFrom > to || values_[least_[node]] >= bound) return false;
         if (nodeFrom == nodeTo) {
             position = nodeFrom;
             return true;
@@ -78,9 +75,9 @@ class RangeMinimum {
                LastBelow(2 * node, nodeFrom, middle, from, to, bound, position);
     }
 
+    const std::vector<std::uint64_t>& values_;
     std::size_t leaves_ = 1;
-    std::vector<std::uint64_t> value_;
-    std::vector<std::size_t> first_;  // the first position of the least value under the node
+    std::vector<std::uint32_t> least_;
 };
 
 }  // namespace
@@ -105,9 +102,10 @@ std::vector<std::size_t> SelectionOrder(std::vector<std::uint64_t> keys,
     const auto preferred = [&](std::uint64_t key) {
         return preferring && key >> 32 == static_cast<std::uint64_t>(preferredRank);
     };
-    std::vector<std::uint64_t> preferredKeys(n, kNone);
+    std::vector<std::uint64_t> preferredKeys(n + 1, kNone);
     for (std::size_t i = 0; i < n; ++i)
         if (preferred(keys[i])) preferredKeys[i] = keys[i];
+    keys.push_back(kNone);
     RangeMinimum all(keys);
     RangeMinimum preferredOnly(preferredKeys);
 
@@ -129,10 +127,11 @@ std::vector<std::size_t> SelectionOrder(std::vector<std::uint64_t> keys,
         }
         if (winner == i) continue;
         std::swap(keys[i], keys[winner]);
+        std::swap(preferredKeys[i], preferredKeys[winner]);
         std::swap(order[i], order[winner]);
         for (const std::size_t at : {i, winner}) {
-            all.Set(at, keys[at]);
-            preferredOnly.Set(at, preferred(keys[at]) ? keys[at] : kNone);
+            all.Set(at);
+            preferredOnly.Set(at);
         }
     }
     return order;
@@ -144,11 +143,12 @@ void TTavoData::SortRows(const TTagStore& tags) {
     if (sorted >= 2) {
         const TTagNames names(tags);
         std::vector<const std::string*> rowNames(static_cast<std::size_t>(sorted));
+        std::unordered_set<const std::string*> seen;
         std::vector<std::string_view> distinct;
         for (int row = 0; row < sorted; ++row) {
             const std::string& name = names.Network(DecimalOrZero(GetCell(kNetworkColumn, row)));
             rowNames[static_cast<std::size_t>(row)] = &name;
-            distinct.push_back(name);
+            if (seen.insert(&name).second) distinct.push_back(name);
         }
         // Byte by byte as unsigned characters, a proper beginning first: std::string's order.
         std::sort(distinct.begin(), distinct.end());
@@ -170,14 +170,22 @@ void TTavoData::SortRows(const TTagStore& tags) {
         }
 
         const std::vector<std::size_t> order = SelectionOrder(std::move(keys), preferredRank);
-        std::vector<Cell> cells(cells_.size());
+        // Rows move along the cycles of the order, through one spare row.
         const std::size_t width = names_.size();
-        for (std::size_t at = 0; at < order.size(); ++at)
-            std::copy_n(cells_.begin() + static_cast<std::ptrdiff_t>(order[at] * width), width,
-                        cells.begin() + static_cast<std::ptrdiff_t>(at * width));
-        std::copy(cells_.begin() + static_cast<std::ptrdiff_t>(order.size() * width), cells_.end(),
-                  cells.begin() + static_cast<std::ptrdiff_t>(order.size() * width));
-        cells_ = std::move(cells);
+        const auto row = [&](std::size_t at) { return cells_.data() + at * width; };
+        std::vector<Cell> spare(width);
+        std::vector<bool> placed(order.size());
+        for (std::size_t start = 0; start < order.size(); ++start) {
+            if (placed[start] || order[start] == start) continue;
+            std::copy_n(row(start), width, spare.begin());
+            std::size_t at = start;
+            for (; order[at] != start; at = order[at]) {
+                std::copy_n(row(order[at]), width, row(at));
+                placed[at] = true;
+            }
+            std::copy_n(spare.begin(), width, row(at));
+            placed[at] = true;
+        }
     }
     for (int row = 0; row < rowCount_; ++row) {
         if (GetCell(kProjectColumn, row) != "*") continue;

@@ -83,7 +83,7 @@ std::string_view TTavoData::GetValue(std::string_view name) const {
 std::string_view TTavoData::GetCell(int column, int row) const {
     if (!Inside(column, row)) return {};
     const Cell& cell = At(column, row);
-    return std::string_view(text_).substr(cell.Offset, cell.Length);
+    return {text_.data() + cell.Offset, cell.Length};
 }
 
 void TTavoData::SetCell(int column, int row, std::string_view text) {
@@ -93,9 +93,8 @@ void TTavoData::SetCell(int column, int row, std::string_view text) {
 void TTavoData::ExchangeRows(int a, int b) {
     if (!Inside(0, a) || !Inside(0, b) || a == b) return;
     const std::size_t width = names_.size();
-    std::swap_ranges(cells_.begin() + static_cast<std::ptrdiff_t>(a * width),
-                     cells_.begin() + static_cast<std::ptrdiff_t>((a + 1) * width),
-                     cells_.begin() + static_cast<std::ptrdiff_t>(b * width));
+    Cell* first = cells_.data() + static_cast<std::size_t>(a) * width;
+    std::swap_ranges(first, first + width, cells_.data() + static_cast<std::size_t>(b) * width);
 }
 
 std::string_view TTavoData::ColumnName(int column) const {
@@ -126,15 +125,15 @@ void TTavoData::Store(Cell& cell, std::string_view text) {
         throw std::length_error("The installation table cannot hold that much text");
     cell.Offset = static_cast<std::uint32_t>(text_.size());
     cell.Length = static_cast<std::uint32_t>(text.size());
-    text_.append(text);
+    text_.Append(text.data(), text.size());
 }
 
 void TTavoData::Compact() {
-    std::string kept;
-    kept.reserve(text_.size() - garbage_);
-    for (Cell& cell : cells_) {
+    GrowingBuffer<char> kept;
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        Cell& cell = cells_[i];
         const std::size_t offset = kept.size();
-        kept.append(text_, cell.Offset, cell.Length);
+        kept.Append(text_.data() + cell.Offset, cell.Length);
         cell.Offset = static_cast<std::uint32_t>(offset);
     }
     text_ = std::move(kept);

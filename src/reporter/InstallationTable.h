@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reporter/GrowingBuffer.h"
+
 namespace tavo {
 
 class TTagStore;
@@ -30,7 +32,8 @@ enum InstallationColumn : int {
 //
 // The texts live in one buffer and each cell refers to its piece of it, so that a large
 // installation costs a few bytes per cell and exchanging two rows moves no text. A text a read
-// returns stays valid until the table next changes.
+// returns stays valid until the table next changes. There is one table for the whole run: it
+// can be moved but not copied, and ClearRows keeps its memory for the next import.
 class TTavoData {
   public:
     // One column per name, each cut to kColumnNameLength; one empty row; current row 0.
@@ -91,8 +94,8 @@ class TTavoData {
     void Compact();
 
     std::vector<std::string> names_;
-    std::vector<Cell> cells_;  // row after row, each in column order
-    std::string text_;         // every cell's text; pieces no cell uses any more are garbage_
+    GrowingBuffer<Cell> cells_;  // row after row, each in column order
+    GrowingBuffer<char> text_;   // every cell's text; pieces no cell uses any more are garbage_
     std::size_t garbage_ = 0;
     int rowCount_ = 0;
     int currentRow_ = 0;
