@@ -1,22 +1,37 @@
 #include "calculator/CommandDriver.h"
 
+#include <algorithm>
+#include <optional>
 #include "calculator/NetworkSelector.h"
 #include "calculator/ProjectCommandsText.h"
+
+#include "calculator/HintTopics.h"
 #include "calculator/UnitLists.h"
 #include "core/Evaluation.h"
 #include "core/NetworkFile.h"
 #include "platform/Directories.h"
+#include "platform/SiblingFile.h"
+#include "platform/Text.h"
 #include "project/ProjectFile.h"
+#include "reporter/InstallationImport.h"
+#include "reporter/TagConversions.h"
+#include "reporter/TagNames.h"
+#include "reports/CsvExport.h"
 
 namespace tavo {
 
 CommandDriver::CommandDriver(AppState& state, MainWindowView& view, std::string catalogue,
-                             std::string addressLimit)
+                             std::string addressLimit, const std::string& alias)
     : state_(state),
       view_(view),
       catalogue_(std::move(catalogue)),
       addressLimit_(std::move(addressLimit)),
       warn_([&prompts = state.UserPrompts](const std::string& text) { prompts.Warning(text); }) {
+    if (!alias.empty())
+        Reported([&] {
+            alias_ = TTavoAlias::Load(alias);
+            return true;
+        });
     state_.Window.CalculatorProject = true;
     SetWindowTitle("Untitled");
     ShowLabels({}, {});
@@ -40,11 +55,7 @@ std::string CommandDriver::SelectorItem(int index) const {
 }
 
 void CommandDriver::FillNetworkSelector(int count, int selected) {
-    const TTagStore& tags = state_.Tags;
-    items_ = NetworkSelectorItems(count, state_.Window, tags.NetworkEntryCount(), [&tags](int i) {
-        const TNetworkItem* item = tags.NetworkAt(i);
-        return item != nullptr ? item->Name : std::string();
-    });
+    items_ = NetworkSelectorItems(count, state_.Window, importedNames_);
     index_ = count < selected ? 0 : selected - 1;
     view_.ShowSelector(items_, index_);
     UpdateSelectorCaption();
@@ -278,6 +289,7 @@ bool CommandDriver::New1Click() {
     view_.SelectTab(0);
     ClearQuantities(state_.Units);
     ClearProjectDetails(state_.Project);
+    importedNames_.clear();
     view_.ProjectDetailsChanged();
     FormActivate();
     window.CurrentNetwork = 1;
@@ -307,41 +319,172 @@ bool CommandDriver::Open1Click() {
 
 bool CommandDriver::OpenFile(const std::string& path) {
     MainWindowState& window = state_.Window;
-    bool opened = false;
-    if (IsInstallationFile(path)) {
-        state_.UserPrompts.ShowMessage(MessageKind::Information, kInstallationNotAvailable);
-    } else {
-        window.ProjectSaved = true;
-        window.NetworkSaved = true;
-        New1Click();
-        window.ProjectFileName = path;
-        window.CalculatorProject = true;
-        window.ProjectBaseName = PathWithoutExtension(path);
-        bool read = false;
+    window.ProjectSaved = true;
+    window.NetworkSaved = true;
+    New1Click();
+    window.ProjectFileName = path;
+    window.CalculatorProject = !IsInstallationFile(path);
+    window.ProjectBaseName = PathWithoutExtension(path);
+    bool read = false;
+    if (window.CalculatorProject) {
         Reported([&] {
             read = ReadProjectFile(state_.Project, path);
             if (!read) state_.UserPrompts.Error(kCorruptProjectMessage);
             return read;
         });
         if (read) read = ReadNetwork(1);
-        if (read) {
-            SetWindowTitle(path);
-        } else {
-            New1Click();
-            window.ProjectFileName.clear();
-            window.ProjectBaseName.clear();
-        }
-        view_.ProjectDetailsChanged();
-        FormActivate();
-        window.NetworkSaved = true;
-        window.ProjectSaved = true;
-        view_.SelectTab(kSelectedUnitsTab);
-        window.LoadedNetworkNumber = window.CurrentNetwork;
-        window.LoadedNetworkName = SelectorItem(window.CurrentNetwork - 1);
-        opened = read;
+        if (read) SetWindowTitle(path);
+    } else {
+        read = OpenInstallationProject();
     }
+    if (!read) {
+        // What could not be read leaves a new untitled project.
+        New1Click();
+        window.ProjectFileName.clear();
+        window.ProjectBaseName.clear();
+    }
+    view_.ProjectDetailsChanged();
+    if (window.CalculatorProject) FormActivate();
+    window.NetworkSaved = true;
+    window.ProjectSaved = true;
+    view_.SelectTab(kSelectedUnitsTab);
+    window.LoadedNetworkNumber = window.CurrentNetwork;
+    window.LoadedNetworkName = SelectorItem(window.CurrentNetwork - 1);
     RefreshAfterRead();
-    return opened;
+    return read;
+}
+
+bool CommandDriver::OpenInstallationProject() {
+    MainWindowState& window = state_.Window;
+    if (!ImportInstallation(window.ProjectBaseName)) return false;
+    window.CalculatorProject = false;
+    SetWindowTitle(window.ProjectFileName);
+    ReadNetwork(1);
+    std::string warning;
+    for (const std::string& line : HintTopicLines(kInstallationWarningTopic, {}))
+        warning += (warning.empty() ? "" : "\r") + line;
+    state_.UserPrompts.Warning(warning);
+    return true;
+}
+
+bool CommandDriver::ImportInstallation(const std::string& base) {
+    MainWindowState& window = state_.Window;
+    TTagStore& tags = state_.Tags;
+    TTavoData& table = state_.Installation;
+    Catalogue& units = state_.Units;
+    tags.ClearTags();
+    table.ClearRows();
+    ClearProjectDetails(state_.Project);
+    importedNames_.clear();
+
+    // Everything is read before anything is written, so a file that cannot be read stops the
+    // import with nothing written.
+    std::string projectPath = FindPathIgnoringCase(base + ".tav");
+    if (projectPath.empty()) projectPath = base + ".tav";
+    const std::string tablePath = base + ".dbf";
+    InstallationTableRead tableRead;
+    std::optional<ProjectDetails> details;
+    bool detailsCorrupt = false;
+    if (!Reported([&] {
+            ReadTagFile(tags, base);
+            tableRead = ReadInstallationTable(table, tags, TTagNames(tags), units, tablePath,
+                                              state_.Locale);
+            if (!tableRead.Refusal.empty()) return true;
+            if (FileExists(projectPath)) {
+                ProjectDetails read;
+                if (ReadProjectFile(read, projectPath))
+                    details = read;
+                else
+                    detailsCorrupt = true;
+            }
+            return true;
+        }))
+        return false;
+    if (!tableRead.Refusal.empty()) {
+        state_.UserPrompts.Error(DamagedTableMessage(tablePath, tableRead.Refusal));
+        return false;
+    }
+    if (tableRead.Missing > 0)
+        state_.UserPrompts.Warning(MissingRecordsMessage(tablePath, tableRead.Missing));
+
+    std::vector<InstallationNetwork> networks = CollectNetworks(table);
+    if (networks.size() > static_cast<std::size_t>(kMaxImportedNetworks)) {
+        state_.UserPrompts.Warning(SurplusNetworksMessage(networks.size()));
+        networks.resize(kMaxImportedNetworks);
+    }
+    const int count = std::max(1, static_cast<int>(networks.size()));
+    window.NetworkCount = count;
+    state_.Project.NetworkCount = count;
+    for (std::size_t k = 0; k < networks.size(); ++k)
+        importedNames_.push_back(
+            ImportedNetworkName(tags, networks[k].Value, static_cast<int>(k) + 1));
+    FillNetworkSelector(count, 1);
+
+    // Each network's units are counted into the UnitTable and saved as its network file, with
+    // the network's own verdicts.
+    const TTagNames names(tags);
+    UnitResolver resolver(units);
+    std::vector<std::string> unmatched;
+    const int typeColumn = table.FindColumn("UnitType");
+    const int decColumn = table.FindColumn("UnitAddressDec");
+    const int hexColumn = table.FindColumn("UnitAddressHex");
+    for (std::size_t k = 0; k < networks.size(); ++k) {
+        ClearQuantities(units);
+        const std::string& network = names.Network(DecimalOrZero(networks[k].Value));
+        for (int row : networks[k].Rows) {
+            const std::string code =
+                alias_.LookUpAlias(ToUpperAscii(table.GetCell(typeColumn, row)));
+            if (code.empty()) {
+                state_.UserPrompts.Beep();
+                continue;
+            }
+            const UnitResolver::Match match = resolver.Resolve(code);
+            if (match.Slot == 0) {
+                unmatched.push_back(code);
+                continue;
+            }
+            int slot = match.Slot;
+            if (match.Shared)
+                slot = view_.SelectCatalogueEntry(
+                    units, units.UnitTable[static_cast<std::size_t>(slot)].InstallCode, network,
+                    std::string(table.GetCell(decColumn, row)),
+                    std::string(table.GetCell(hexColumn, row)));
+            if (slot >= 0 && slot < kTableSlots) {
+                std::int32_t& quantity = units.UnitTable[static_cast<std::size_t>(slot)].Quantity;
+                if (quantity < INT32_MAX) ++quantity;
+            }
+        }
+        Evaluate(units, state_.Evaluation);
+        window.CurrentNetwork = static_cast<int>(k) + 1;
+        view_.RefreshNetworkStatus();
+        if (!SaveNetwork(importedNames_[k], window.CurrentNetwork)) return false;
+    }
+    table.SetCurrentRow(0);
+
+    if (details) state_.Project = *details;
+    if (detailsCorrupt) state_.UserPrompts.Error(kCorruptProjectMessage);
+    window.NetworkCount = count;
+    state_.Project.NetworkCount = count;
+    state_.Project.ProjectName = std::string(table.GetValue("Project"));
+    window.CurrentNetwork = 1;
+    if (!Reported([&] {
+            WriteProjectFile(state_.Project, projectPath);
+            return true;
+        }))
+        return false;
+    ShowLabels(state_.Project.InstallerName, state_.Project.ProjectName);
+    if (!unmatched.empty()) state_.UserPrompts.Warning(UnknownTypesMessage(unmatched));
+    return true;
+}
+
+bool CommandDriver::ExportInstallationData(const std::string& path) {
+    if (!Reported([&] {
+            ExportInstallationToCSV(path, state_.Installation);
+            return true;
+        }))
+        return false;
+    state_.UserPrompts.ShowMessage(MessageKind::Information, kExportComplete);
+    return true;
 }
 
 void CommandDriver::SwitchTo(int number) {

@@ -7,6 +7,7 @@
 #include "core/AppState.h"
 #include "platform/FileError.h"
 #include "platform/Warnings.h"
+#include "reporter/TavoAlias.h"
 
 namespace tavo {
 
@@ -17,9 +18,10 @@ namespace tavo {
 class CommandDriver {
   public:
     // catalogue: the path of TAVOUNIT.DAT; addressLimit: the program's first argument (empty
-    // without one). Runs the window's creation steps: caption "Untitled", empty labels.
+    // without one); alias: the alias list TavoAlias.als (empty for none). Runs the window's
+    // creation steps: the alias list is read, the caption reads "Untitled", the labels are empty.
     CommandDriver(AppState& state, MainWindowView& view, std::string catalogue,
-                  std::string addressLimit);
+                  std::string addressLimit, const std::string& alias = {});
 
     // An activation of the main window: on the first, the start-up load (address limit,
     // catalogue); whenever the page is not ready, the five-tick wait and the page set-up; then
@@ -40,8 +42,18 @@ class CommandDriver {
     bool FormCloseQuery();
 
     // Open after the file dialog: path is the file the user chose (in the file system's
-    // encoding). True when a project was read.
+    // encoding). True when a project was read, or an installation imported.
     bool OpenFile(const std::string& path);
+
+    // The installation import, run by Open for a tag file once the window has been reset to a
+    // new project named after it: builds the networks from the installation, then shows
+    // network 1 and the warning that power supply units may be missing. False, with the
+    // reason shown and nothing written, when a file of the installation cannot be read.
+    bool OpenInstallationProject();
+    bool ImportInstallation(const std::string& base);
+
+    // Writes the installation table to a CSV file and says "Export Complete!".
+    bool ExportInstallationData(const std::string& path);
 
     void FillNetworkSelector(int count, int selected);
     void UpdateSelectorCaption();
@@ -90,6 +102,9 @@ class CommandDriver {
     std::string catalogue_;
     std::string addressLimit_;
     WarningSink warn_;
+    TTavoAlias alias_;
+    // The names the import gave to the networks of the open installation, network 1 first.
+    std::vector<std::string> importedNames_;
 
     std::string caption_;
     std::string installerLabel_;

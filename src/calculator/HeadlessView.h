@@ -33,6 +33,10 @@ class HeadlessView : public MainWindowView, private UnitListEvents {
     void FocusGrid() override {}
     void HideOtherWindows() override {}
     void ProjectDetailsChanged() override {}
+    // Nobody is there to choose: the first entry, highlighted when the dialog opens, is taken.
+    int SelectCatalogueEntry(const Catalogue& units, const std::string& code,
+                             const std::string& network, const std::string& addressDec,
+                             const std::string& addressHex) override;
     void ProcessPendingEvents() override {}
     void WaitForStartupTicks() override {}
     void StartUpResize() override {}

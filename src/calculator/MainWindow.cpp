@@ -44,7 +44,8 @@ QLabel* BoldBlue(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TVCALC::TVCALC(AppState& state, QStringList arguments, std::string catalogue, QWidget* parent)
+TVCALC::TVCALC(AppState& state, QStringList arguments, std::string catalogue, std::string alias,
+               QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("TVCALC"));
     resize(kWindowWidth, kWindowHeight);
@@ -66,7 +67,7 @@ TVCALC::TVCALC(AppState& state, QStringList arguments, std::string catalogue, QW
     BuildStatusBar();
     driver_ = std::make_unique<CommandDriver>(
         state, static_cast<MainWindowView&>(*this), std::move(catalogue),
-        arguments.isEmpty() ? std::string() : arguments.first().toStdString());
+        arguments.isEmpty() ? std::string() : arguments.first().toStdString(), alias);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -314,6 +315,13 @@ void TVCALC::HideOtherWindows() {
 
 void TVCALC::ProjectDetailsChanged() {
     if (services_.ProjectDetailsChanged) services_.ProjectDetailsChanged();
+}
+
+int TVCALC::SelectCatalogueEntry(const Catalogue& units, const std::string& code,
+                                 const std::string& network, const std::string& addressDec,
+                                 const std::string& addressHex) {
+    if (!services_.SelectCatalogueEntry) return 0;
+    return services_.SelectCatalogueEntry(units, code, network, addressDec, addressHex);
 }
 
 void TVCALC::ProcessPendingEvents() {

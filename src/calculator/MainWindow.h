@@ -37,6 +37,10 @@ struct MainWindowServices {
     std::function<void(const std::string&)> HelpTopic;
     std::function<void()> PrinterSetup;
     std::function<void()> About;
+    // The tag selection dialog (see MainWindowView::SelectCatalogueEntry).
+    std::function<int(const Catalogue&, const std::string&, const std::string&, const std::string&,
+                      const std::string&)>
+        SelectCatalogueEntry;
 };
 
 // The main window: the system's only top-level window. It builds and paints its widgets,
@@ -46,8 +50,8 @@ class TVCALC : public QMainWindow, private MainWindowView {
     Q_OBJECT
   public:
     // arguments are the program's command-line arguments without the program name;
-    // catalogue is the path of TAVOUNIT.DAT.
-    TVCALC(AppState& state, QStringList arguments, std::string catalogue,
+    // catalogue is the path of TAVOUNIT.DAT, alias that of TavoAlias.als (empty for none).
+    TVCALC(AppState& state, QStringList arguments, std::string catalogue, std::string alias = {},
            QWidget* parent = nullptr);
     ~TVCALC() override;
 
@@ -91,6 +95,9 @@ class TVCALC : public QMainWindow, private MainWindowView {
     void FocusGrid() override;
     void HideOtherWindows() override;
     void ProjectDetailsChanged() override;
+    int SelectCatalogueEntry(const Catalogue& units, const std::string& code,
+                             const std::string& network, const std::string& addressDec,
+                             const std::string& addressHex) override;
     void ProcessPendingEvents() override;
     void WaitForStartupTicks() override;
     void StartUpResize() override;

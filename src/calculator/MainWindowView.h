@@ -5,6 +5,7 @@
 
 namespace tavo {
 
+struct Catalogue;
 class UnitLists;
 
 // All that the command driver may change on the main window. The desktop program implements
@@ -38,6 +39,13 @@ class MainWindowView {
     virtual void HideOtherWindows() = 0;
     // The program changed the project details (New, Open, import): the details dialog reloads.
     virtual void ProjectDetailsChanged() = 0;
+
+    // The tag selection dialog: which of the catalogue entries with the shared installation
+    // code the installed unit (network name, address in decimal and hexadecimal) is. Returns
+    // the slot of the entry highlighted when the dialog closed.
+    virtual int SelectCatalogueEntry(const Catalogue& units, const std::string& code,
+                                     const std::string& network, const std::string& addressDec,
+                                     const std::string& addressHex) = 0;
 
     // Lets pending events run once.
     virtual void ProcessPendingEvents() = 0;

@@ -15,13 +15,12 @@ std::string SelectorCaption(int position, int count) {
     return "Network Selector (" + std::to_string(position) + " of " + std::to_string(count) + ")";
 }
 
-std::vector<std::string> NetworkSelectorItems(
-    int count, const MainWindowState& window, int tagNetworkEntries,
-    const std::function<std::string(int)>& tagNetworkName) {
+std::vector<std::string> NetworkSelectorItems(int count, const MainWindowState& window,
+                                              const std::vector<std::string>& importedNames) {
     std::vector<std::string> items;
     for (int i = 1; i <= count; ++i) {
-        if (!window.CalculatorProject && tagNetworkEntries > i && tagNetworkName) {
-            items.push_back(tagNetworkName(i + 1));
+        if (!window.CalculatorProject && static_cast<std::size_t>(i) <= importedNames.size()) {
+            items.push_back(importedNames[static_cast<std::size_t>(i) - 1]);
         } else if (window.ProjectFileName.empty()) {
             items.push_back("Network " + std::to_string(i));
         } else {

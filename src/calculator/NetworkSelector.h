@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,12 +8,11 @@
 namespace tavo {
 
 // The items of the network selector for count networks. While an installation project is
-// open the names come from its tag file's network entries (tagNetworkName(i) gives entry i,
-// counted from 1 with entry 1 the default "No Network"; tagNetworkEntries their number);
-// otherwise from the networks' own files, "Network " + i where a file names none. An
-// untitled project has no files to ask. Never empty: "Local Network" stands in.
-std::vector<std::string> NetworkSelectorItems(
-    int count, const MainWindowState& window, int tagNetworkEntries,
-    const std::function<std::string(int)>& tagNetworkName);
+// open its networks are named as the import named them (importedNames, network 1 first);
+// otherwise, and for networks beyond those, the names come from the networks' own files,
+// "Network " + i where a file names none. An untitled project has no files to ask. Never
+// empty: "Local Network" stands in.
+std::vector<std::string> NetworkSelectorItems(int count, const MainWindowState& window,
+                                              const std::vector<std::string>& importedNames);
 
 }  // namespace tavo

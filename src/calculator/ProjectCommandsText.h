@@ -11,9 +11,6 @@ inline constexpr const char* kSaveProjectBeforeExit = "Save project before exit?
 inline constexpr const char* kSaveNetworkBeforeExit = "Save network before exit?";
 inline constexpr const char* kOperationCancelled = "Operation cancelled";
 inline constexpr const char* kCannotSaveNetwork = "Cannot save network";
-inline constexpr const char* kInstallationNotAvailable =
-    "Opening installation projects (*.tag) is not available in this version of Tavo Calculator.\r"
-    "Nothing was changed.";
 
 inline constexpr const char* kOpenFilter =
     "Tavo Calculator Project (*.tav)|*.tav|Tavo Installation Project (*.tag)|*.tag|All Files "

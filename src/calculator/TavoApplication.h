@@ -14,21 +14,24 @@ namespace tavo {
 class TVCALC;
 class TProjForm;
 class THelpViewer;
+class TfrmSelectTag;
 class TZorStatusBarHint;
 
 // The running program: its one world (AppState, tag store, printer) and its windows, created
 // in start-up order and wired together. The main window is shown by Show().
 class TavoApplication {
   public:
-    // catalogue: TAVOUNIT.DAT; helpFile: TavoCalc.hlp as found for this run.
+    // catalogue: TAVOUNIT.DAT; helpFile: TavoCalc.hlp; alias: TavoAlias.als, as found for this
+    // run (empty for none).
     TavoApplication(Prompts& prompts, const QStringList& arguments, const std::string& catalogue,
-                    const std::string& helpFile);
+                    const std::string& helpFile, const std::string& alias = {});
     ~TavoApplication();
 
     TVCALC& Window() { return *window_; }
     AppState& State() { return *state_; }
     TProjForm& ProjectDetailsDialog() { return *projForm_; }
     THelpViewer& Help() { return *help_; }
+    TfrmSelectTag& TagSelection() { return *selectTag_; }
     TTagStore& Tags() { return state_->Tags; }
 
   private:
@@ -38,6 +41,7 @@ class TavoApplication {
     std::unique_ptr<TVCALC> window_;
     TProjForm* projForm_ = nullptr;  // owned by the main window
     THelpViewer* help_ = nullptr;    // owned by the main window
+    TfrmSelectTag* selectTag_ = nullptr;  // owned by the main window
     TZorStatusBarHint* statusHint_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "components/MessageBoxPrompts.h"
 #include "core/Catalogue.h"
 #include "platform/Directories.h"
+#include "reporter/TavoAlias.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -21,9 +22,12 @@ int main(int argc, char** argv) {
     const std::string programDirectory = tavo::ProgramDirectory();
     const std::string helpFile =
         tavo::FindSupportFile("TavoCalc.hlp", tavo::WorkingDirectory(), programDirectory);
+    const std::string alias =
+        tavo::FindSupportFile(tavo::kAliasFileName, tavo::WorkingDirectory(), programDirectory);
     tavo::MessageBoxPrompts prompts;
     tavo::TavoApplication program(prompts, arguments,
-                                  tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile);
+                                  tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile,
+                                  alias);
     prompts.SetParent(&program.Window());
     QObject::connect(&program.Window(), &tavo::TVCALC::CatalogueMissing, &application,
                      [] { QCoreApplication::exit(1); });

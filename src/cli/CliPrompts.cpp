@@ -19,11 +19,18 @@ const char* PrefixOf(MessageKind kind) {
     return "info";
 }
 
+// A CR, or a CR LF, starts a new line.
 std::string ForTerminal(const std::string& text) {
-    std::string out = Cp1252ToUtf8(text);
-    for (char& c : out)
-        if (c == '\r') c = '\n';
-    return out;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+        } else {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        }
+    }
+    return Cp1252ToUtf8(out);
 }
 
 }  // namespace

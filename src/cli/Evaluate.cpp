@@ -3,12 +3,14 @@
 #include <memory>
 
 #include "calculator/CommandDriver.h"
-#include "calculator/HeadlessView.h"
 #include "cli/CliPrompts.h"
+#include "cli/CliView.h"
+#include "components/HelpFiles.h"
 #include "core/AppState.h"
 #include "core/NetworkStatus.h"
 #include "platform/CodePage.h"
 #include "platform/Directories.h"
+#include "reporter/TavoAlias.h"
 
 namespace tavo {
 namespace {
@@ -48,11 +50,16 @@ int RunEvaluate(const EvaluateOptions& options, const std::string& programDirect
                 std::ostream& out, std::ostream& err) {
     CliPrompts prompts(err);
     auto state = std::make_unique<AppState>(prompts);
-    HeadlessView view(*state);
+    CliView view(*state, prompts);
     const std::string catalogue =
         options.Catalogue.empty() ? JoinPath(programDirectory, kDataFileName) : options.Catalogue;
-    CommandDriver driver(*state, view, catalogue, options.AddressLimit);
+    const std::string alias =
+        options.Alias.empty()
+            ? FindSupportFile(kAliasFileName, WorkingDirectory(), programDirectory)
+            : options.Alias;
+    CommandDriver driver(*state, view, catalogue, options.AddressLimit, alias);
     if (!driver.FormActivate() || !driver.OpenFile(options.Project)) return 1;
+    if (!options.Csv.empty() && !driver.ExportInstallationData(options.Csv)) return 1;
     const int count = state->Window.NetworkCount;
     for (int n = 1; n <= count; ++n) {
         driver.cbxNetworksChange(n - 1);

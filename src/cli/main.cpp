@@ -12,6 +12,9 @@ namespace {
 constexpr const char* kProgram = "tavocalc-cli";
 constexpr const char* kEvaluateUsage =
     "usage: tavocalc-cli evaluate [--catalogue FILE] [--address-limit N] PROJECT.tav\n";
+constexpr const char* kImportUsage =
+    "usage: tavocalc-cli import [--catalogue FILE] [--alias FILE] [--address-limit N] "
+    "[--csv FILE] SITE.tag\n";
 
 // A usage error: the message, the subcommand's usage line, exit status 2.
 int UsageError(const std::string& message, const char* usage) {
@@ -26,13 +29,37 @@ int Leftover(const std::vector<std::string>& remaining, const char* command, con
     return UsageError(std::string(command) + " takes one project file", usage);
 }
 
+// The options every command that opens a project shares.
+void AddProjectOptions(CLI::App* command, tavo::EvaluateOptions& options) {
+    command
+        ->add_option("--catalogue", options.Catalogue,
+                     "unit catalogue to use (default: TAVOUNIT.DAT beside the program)")
+        ->option_text("FILE");
+    command
+        ->add_option("--address-limit", options.AddressLimit,
+                     "addressable units allowed per network, 100 to 255 (default 100)")
+        ->option_text("N");
+    command->allow_extras();
+}
+
+// Runs a parsed command: its leftovers and a missing file are usage errors.
+int Run(CLI::App* command, const tavo::EvaluateOptions& options, const char* missing,
+        const char* usage) {
+    if (!command->remaining().empty())
+        return Leftover(command->remaining(), command->get_name().c_str(), usage);
+    if (options.Project.empty()) return UsageError(missing, usage);
+    return tavo::RunEvaluate(options, tavo::ProgramDirectory(), std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app("Tavo Calculator without a window: evaluates Tavo Calculator projects.", kProgram);
     app.set_version_flag("--version",
                          std::string("tavocalc-cli (Tavo Calculator) ") + TAVO_VERSION);
-    app.footer("Exit status: 0 done, 1 catalogue or project unreadable, 2 usage error.");
+    app.footer(
+        "Exit status: 0 done, 1 catalogue, project or installation unreadable, 2 usage "
+        "error.");
     app.allow_extras();
 
     tavo::EvaluateOptions evaluate;
@@ -40,17 +67,26 @@ int main(int argc, char** argv) {
         "evaluate",
         "Evaluates every network of a Tavo Calculator project and prints, per network, its "
         "name, the consumption, supply and impedance verdicts and the unit counts.");
-    evaluateCommand
-        ->add_option("--catalogue", evaluate.Catalogue,
-                     "unit catalogue to use (default: TAVOUNIT.DAT beside the program)")
-        ->option_text("FILE");
-    evaluateCommand
-        ->add_option("--address-limit", evaluate.AddressLimit,
-                     "addressable units allowed per network, 100 to 255 (default 100)")
-        ->option_text("N");
+    AddProjectOptions(evaluateCommand, evaluate);
     evaluateCommand->add_option("project", evaluate.Project, "the project file")
         ->option_text("PROJECT.tav");
-    evaluateCommand->allow_extras();
+
+    tavo::EvaluateOptions import;
+    CLI::App* importCommand = app.add_subcommand(
+        "import",
+        "Imports an installation project (its tag file, dBase table and memo file) as the "
+        "program's Open command does: writes its network files and project file beside the tag "
+        "file, then prints the project as evaluate does.");
+    AddProjectOptions(importCommand, import);
+    importCommand
+        ->add_option("--alias", import.Alias,
+                     "alias list to use (default: TavoAlias.als in the working directory, then "
+                     "beside the program)")
+        ->option_text("FILE");
+    importCommand->add_option("--csv", import.Csv, "also export the installation table as CSV")
+        ->option_text("FILE");
+    importCommand->add_option("tag", import.Project, "the installation's tag file")
+        ->option_text("SITE.tag");
 
     try {
         app.parse(argc, argv);
@@ -60,13 +96,14 @@ int main(int argc, char** argv) {
         return app.exit(help);
     } catch (const CLI::CallForVersion& version) {
         return app.exit(version);
-    } catch (const CLI::ArgumentMismatch& error) {
+    } catch (const CLI::ParseError& error) {
+        const char* usage = importCommand->parsed() ? kImportUsage : kEvaluateUsage;
         // An option given as the last word, without its value.
         const std::string last = argc > 1 ? argv[argc - 1] : "";
-        if (last.rfind("--", 0) == 0) return UsageError(last + " needs a value", kEvaluateUsage);
-        return UsageError(error.what(), kEvaluateUsage);
-    } catch (const CLI::ParseError& error) {
-        return UsageError(error.what(), kEvaluateUsage);
+        if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+            last.rfind("--", 0) == 0)
+            return UsageError(last + " needs a value", usage);
+        return UsageError(error.what(), usage);
     }
 
     if (!app.remaining().empty()) {
@@ -74,13 +111,11 @@ int main(int argc, char** argv) {
                   << app.help();
         return 2;
     }
-    if (evaluateCommand->parsed()) {
-        if (!evaluateCommand->remaining().empty())
-            return Leftover(evaluateCommand->remaining(), "evaluate", kEvaluateUsage);
-        if (evaluate.Project.empty())
-            return UsageError("evaluate needs a project file (.tav)", kEvaluateUsage);
-        return tavo::RunEvaluate(evaluate, tavo::ProgramDirectory(), std::cout, std::cerr);
-    }
+    if (evaluateCommand->parsed())
+        return Run(evaluateCommand, evaluate, "evaluate needs a project file (.tav)",
+                   kEvaluateUsage);
+    if (importCommand->parsed())
+        return Run(importCommand, import, "import needs a tag file (.tag)", kImportUsage);
     std::cerr << app.help();
     return 2;
 }

@@ -15,9 +15,10 @@ inline std::string FromQt(const QString& text) {
     return Utf8ToCp1252(text.toStdString());
 }
 
-// A message text for a box: a CR starts a new line.
+// A message text for a box: a CR, or a CR LF, starts a new line.
 inline QString MessageText(const std::string& text) {
     QString out = ToQt(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
 }

@@ -9,6 +9,7 @@
 #include "platform/Locale.h"
 #include "platform/Prompts.h"
 #include "project/ProjectDetails.h"
+#include "reporter/InstallationTable.h"
 #include "reporter/TagStore.h"
 
 namespace tavo {
@@ -41,6 +42,8 @@ struct AppState {
     // The tags of the installation project opened last (kept after a calculator project is
     // opened; only consulted while an installation is open).
     TTagStore Tags;
+    // The units of that installation, one row per unit and group.
+    TTavoData Installation{InstallationFieldNames()};
     LocaleSettings Locale;
     std::function<Date()> Today = [] { return tavo::Today(); };
     Prompts& UserPrompts;

@@ -162,6 +162,22 @@ std::optional<double> ParseDbaseNumber(std::string_view text, char separator) {
     return value;
 }
 
+std::string TTbField::AsString(std::size_t limit) const {
+    if (FieldType != 'M' || limit > kMemoBeginning || reader_ == nullptr) {
+        std::string text = AsString();
+        if (text.size() > limit) text.resize(limit);
+        return text;
+    }
+    const TTbDbase& table = *reader_;
+    if (!table.viewDeleted_ && table.IsDeleted()) return {};
+    const std::size_t block = table.MemoBlock(*this);
+    if (block == 0) return {};
+    auto [kept, added] = table.memoBeginnings_.try_emplace(block);
+    // Cleaning runs front to back, so a memo's beginning is the beginning of its cleaned text.
+    if (added) kept->second = table.MemoText(*this, kMemoBeginning);
+    return kept->second.substr(0, limit);
+}
+
 std::string TTbField::AsString() const {
     if (reader_ == nullptr) return {};
     const TTbDbase& table = *reader_;
@@ -219,6 +235,7 @@ void TTbDbase::Reset() {
     recNo_ = 0;
     record_ = {};
     memoTake_.clear();
+    memoBeginnings_.clear();
     memoEnd_.clear();
     memoNext_.clear();
 }
@@ -338,29 +355,34 @@ std::string_view TTbDbase::RawField(const TTbField& field) const {
     return record_.substr(begin, static_cast<std::size_t>(field.FieldLength));
 }
 
-std::string TTbDbase::MemoText(const TTbField& field) const {
-    if (!memoFile_ || field.MemoSlot < 0) return {};
+std::size_t TTbDbase::MemoBlock(const TTbField& field) const {
+    if (!memoFile_ || field.MemoSlot < 0) return 0;
     // The block number: the field's first 10 characters, trimmed, all decimal digits.
     const std::string_view number = Trimmed(RawField(field).substr(0, kBlockNumberLength));
-    if (number.empty() || !std::all_of(number.begin(), number.end(), IsDigit)) return {};
+    if (number.empty() || !std::all_of(number.begin(), number.end(), IsDigit)) return 0;
     std::size_t block = 0;
     for (const char c : number) {
         block = block * 10 + static_cast<std::size_t>(c - '0');
-        if (block >= memoTake_.size()) return {};  // past the memo file's end
+        if (block >= memoTake_.size()) return 0;  // past the memo file's end
     }
-    if (block == 0) return {};  // block 0 is the memo file's header
+    return block;  // block 0, the memo file's header, holds no memo
+}
 
+std::string TTbDbase::MemoText(const TTbField& field, std::size_t limit) const {
+    const std::size_t block = MemoBlock(field);
+    if (block == 0) return {};
     // The text stops at kMaxMemoText bytes taken from the memo file; cleaning only shortens it.
     std::string text;
     std::size_t taken = 0;
     bool pairSeen = false;
     const std::size_t end = memoEnd_[block];
-    for (std::size_t k = block; k <= end && taken < kMaxMemoText; ++k) {
+    for (std::size_t k = block; k <= end && taken < kMaxMemoText && text.size() < limit; ++k) {
         k = memoNext_[k];
         const std::size_t take = std::min<std::size_t>(memoTake_[k], kMaxMemoText - taken);
         AppendCleanMemo(text, memo_.substr(k * kMemoBlockSize, take), pairSeen);
         taken += take;
     }
+    if (text.size() > limit) text.resize(limit);
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/BinaryFile.h"
@@ -17,6 +18,8 @@ class TTbDbase;
 inline constexpr std::size_t kMaxMemoText = 64 * 1024;
 // Memo files are read in blocks of this size; a memo field names its first block.
 inline constexpr std::size_t kMemoBlockSize = 512;
+// How much of a memo's beginning a read with a limit keeps for the next record of its block.
+inline constexpr std::size_t kMemoBeginning = 1024;
 
 // One field of the open table, in descriptor order. Reads its value from the reader's current
 // record; lives from Open to the next Close or Open of its reader.
@@ -38,6 +41,9 @@ class TTbField {
     // M  the memo text, empty without a memo file; any other type letter: empty.
     // Every field of a deleted record reads empty unless the reader views deleted records.
     std::string AsString() const;
+    // The first limit characters of AsString(). A memo's beginning is kept per memo block, so
+    // that records sharing a memo, however long, cost no more than records that do not.
+    std::string AsString(std::size_t limit) const;
 
   private:
     friend class TTbDbase;
@@ -113,7 +119,8 @@ class TTbDbase {
     bool WantsMemo() const;
     void UseMemo(std::optional<FileBytes> bytes);
     std::string_view RawField(const TTbField& field) const;
-    std::string MemoText(const TTbField& field) const;
+    std::string MemoText(const TTbField& field, std::size_t limit = kMaxMemoText) const;
+    std::size_t MemoBlock(const TTbField& field) const;
 
     LocaleSettings locale_;
     std::string tableName_;
@@ -145,6 +152,8 @@ class TTbDbase {
     std::vector<std::uint16_t> memoTake_;
     std::vector<std::uint32_t> memoEnd_;
     std::vector<std::uint32_t> memoNext_;
+    // The beginnings of the memos read with a limit, by first block.
+    mutable std::unordered_map<std::size_t, std::string> memoBeginnings_;
 };
 
 // The conversion of an 'N' field after its first '.' became the locale's separator and it was

@@ -5,11 +5,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "components/HelpFiles.h"
 #include "platform/TextFile.h"
 
 namespace tavo {
 
-inline constexpr const char* kAliasFileName = "TavoAlias.als";
 
 // The items of one alias line. Characters of code 0 to 32 separate items, and so does a comma
 // with any such characters around it; two commas in a row give an empty item. An item that

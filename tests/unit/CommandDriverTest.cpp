@@ -210,19 +210,12 @@ TEST_F(CommandDriverTest, OpenReadsTheProjectAndItsFirstNetwork) {
     EXPECT_EQ(state.Window.ProjectFileName, Path("site.tav"));
 }
 
-TEST_F(CommandDriverTest, OpenStopsAtCancelAndRejectsDamagedOrInstallationFiles) {
+TEST_F(CommandDriverTest, OpenStopsAtCancelAndRejectsDamagedFiles) {
     Start();
     Place(2, "2");
     prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(driver.Open1Click());
     EXPECT_EQ(prompts.Texts(), (Texts{"Project changed. Save project?", "Operation cancelled"}));
-    EXPECT_EQ(Qty(2), 2);
-    // An installation project is not opened and nothing changes.
-    prompts.answers = {Answer::No};
-    WriteBytes(Path("plant.TAG"), "NMain=01|x|254|0\r\n");
-    prompts.files = {Path("plant.TAG")};
-    EXPECT_FALSE(driver.Open1Click());
-    EXPECT_TRUE(prompts.Texts().back().rfind("Opening installation projects", 0) == 0);
     EXPECT_EQ(Qty(2), 2);
     // A damaged project file leaves a new untitled project.
     WriteBytes(Path("bad.tav"), "nothing like a project\r\n");
@@ -389,19 +382,6 @@ TEST_F(CommandDriverTest, SaveAsOfAnUntitledProjectCopiesNoStrayFiles) {
     std::filesystem::current_path(before);
     EXPECT_TRUE(Exists("fresh.001"));
     EXPECT_FALSE(Exists("fresh.002"));
-}
-
-TEST_F(CommandDriverTest, TagStoreNamesServeOnlyAnOpenInstallation) {
-    Start();
-    state.Tags.ClearTags();
-    state.Tags.AddNetwork("Plant A", "01", "", "254", "0");
-    state.Tags.AddNetwork("Plant B", "02", "", "253", "0");
-    state.Project.NetworkCount = 2;
-    driver.FormActivate();
-    EXPECT_EQ(view.Items, (Texts{"Network 1", "Network 2"}));
-    state.Window.CalculatorProject = false;
-    driver.FormActivate();
-    EXPECT_EQ(view.Items, (Texts{"Plant A", "Plant B"}));
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#include "reports/CsvExport.h"
+
+#include "platform/TextFile.h"
+#include "reporter/InstallationTable.h"
+
+namespace tavo {
+
+std::string CsvLine(const std::vector<std::string_view>& values) {
+    std::string line;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) line += ',';
+        line += '"';
+        for (char c : values[i]) {
+            if (c == '"') line += '"';
+            line += c;
+        }
+        line += '"';
+    }
+    return line;
+}
+
+void ExportInstallationToCSV(const std::string& path, const TTavoData& table) {
+    AtomicWriter file(path);
+    std::vector<std::string_view> values;
+    for (int column = 0; column < table.ColumnCount(); ++column)
+        values.push_back(table.ColumnName(column));
+    values.emplace_back();
+    file.WriteLine(CsvLine(values));
+    for (int row = 0; row < table.RowCount(); ++row) {
+        values.clear();
+        for (int column = 0; column < table.ColumnCount(); ++column)
+            values.push_back(table.GetCell(column, row));
+        values.emplace_back();
+        file.WriteLine(CsvLine(values));
+    }
+    file.Commit();
+}
+
+}  // namespace tavo
