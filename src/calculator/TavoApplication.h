@@ -39,8 +39,8 @@ class TavoApplication {
     QPrinter printer_;
     std::string catalogue_;
     std::unique_ptr<TVCALC> window_;
-    TProjForm* projForm_ = nullptr;  // owned by the main window
-    THelpViewer* help_ = nullptr;    // owned by the main window
+    TProjForm* projForm_ = nullptr;       // owned by the main window
+    THelpViewer* help_ = nullptr;         // owned by the main window
     TfrmSelectTag* selectTag_ = nullptr;  // owned by the main window
     TZorStatusBarHint* statusHint_ = nullptr;
 };

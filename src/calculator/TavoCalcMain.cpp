@@ -25,9 +25,8 @@ int main(int argc, char** argv) {
     const std::string alias =
         tavo::FindSupportFile(tavo::kAliasFileName, tavo::WorkingDirectory(), programDirectory);
     tavo::MessageBoxPrompts prompts;
-    tavo::TavoApplication program(prompts, arguments,
-                                  tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile,
-                                  alias);
+    tavo::TavoApplication program(
+        prompts, arguments, tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile, alias);
     prompts.SetParent(&program.Window());
     QObject::connect(&program.Window(), &tavo::TVCALC::CatalogueMissing, &application,
                      [] { QCoreApplication::exit(1); });

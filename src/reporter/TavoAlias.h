@@ -10,7 +10,6 @@
 
 namespace tavo {
 
-
 // The items of one alias line. Characters of code 0 to 32 separate items, and so does a comma
 // with any such characters around it; two commas in a row give an empty item. An item that
 // starts with a double quote runs to the next lone double quote, a doubled one standing for
