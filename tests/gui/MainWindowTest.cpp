@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -261,6 +262,51 @@ class MainWindowTest : public QObject {
         QVERIFY(window_->windowTitle().endsWith(QString::fromUtf8("Caf\xC3\xA9.tav]")));
         QVERIFY(Exists("Caf\xC3\xA9.001"));
         QVERIFY(!window_->isVisible());
+    }
+
+    // The sample installation, opened as a user would: the import asks about the shared codes,
+    // warns, and shows network 1 of the named networks.
+    void openingAnInstallationImportsIt() {
+        for (const char* name : {"Harbour.tag", "Harbour.dbf", "Harbour.DBT"})
+            QVERIFY(QFile::copy(
+                QStringLiteral(TAVO_SOURCE_DIR "/examples/Harbour/") + QLatin1String(name),
+                QString::fromStdString(Path(name))));
+        tavo::testing::WriteBytes(Path("TAVOUNIT.DAT"),
+                                  tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TAVOUNIT.DAT"));
+        tavo::testing::WriteBytes(Path("TavoAlias.als"),
+                                  tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TavoAlias.als"));
+        window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{}, Path("TAVOUNIT.DAT"),
+                                                 Path("TavoAlias.als"));
+        std::vector<std::string> asked;
+        window_->Services().SelectCatalogueEntry =
+            [&](const tavo::Catalogue& units, const std::string& code, const std::string& network,
+                const std::string& dec, const std::string& hex) {
+                asked.push_back(code + " " + network + " " + dec + "/" + hex);
+                int slot = 1;
+                while (units.UnitTable[static_cast<std::size_t>(slot)].InstallCode != code) ++slot;
+                return slot;
+            };
+        window_->show();
+        QVERIFY(window_->FormActivate());
+        prompts_->files = {Path("Harbour.tag")};
+        Action("Open1")->trigger();
+        QCOMPARE(asked, (std::vector<std::string>{"SENS Main building 19/13",
+                                                  "ALARM Main building 37/25"}));
+        QCOMPARE(Messages().size(), 2);
+        QVERIFY(Messages()[0].startsWith(QStringLiteral("WARNING !  - UNKNOWN UNIT TYPES\r")));
+        QVERIFY(Messages()[0].contains(QStringLiteral("\rEVC2\r\n")));
+        QVERIFY(Messages()[1].startsWith(QStringLiteral("WARNING\rProjects that have been read")));
+        QCOMPARE(Selector()->count(), 3);
+        QCOMPARE(Selector()->itemText(0), QStringLiteral("Annex"));
+        QCOMPARE(Selector()->itemText(2), QStringLiteral("Main building"));
+        QCOMPARE(LabelText("lblProject"), QStringLiteral("Harbour Offices"));
+        QCOMPARE(window_->windowTitle(),
+                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
+                                        Path("Harbour.tag") + "]"));
+        // Network 1 on "Selected Units": the annex's four units and their total.
+        QCOMPARE(window_->Page().Lists().TabIndex(), 7);
+        QCOMPARE(Grid()->rowCount(), 5);
+        QCOMPARE(Grid()->item(4, 2)->text(), QStringLiteral(" Total 4"));
     }
 
     void fileDialogFiltersShowEachPatternOnce() {

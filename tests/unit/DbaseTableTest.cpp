@@ -175,6 +175,14 @@ TEST_F(DbaseTableTest, MemoTextsFollowTheirBlocksEndMarksAndCleaning) {
     for (table.First(); !table.Eof(); table.Next()) texts.push_back(Value("NOTES"));
     EXPECT_EQ(texts, (std::vector<std::string>{long700, "", "", "", "", "", "", "one", "abcdef",
                                                "ab\r\nc\nd", std::string(kMaxMemoText, 'y')}));
+    // A read with a limit gives the beginning of the same text, also where records share a
+    // memo and where the limit falls inside the cleaning.
+    for (std::size_t limit : {0, 1, 2, 3, 494, 1024, 1025}) {
+        SCOPED_TRACE(limit);
+        std::size_t i = 0;
+        for (table.First(); !table.Eof(); table.Next(), ++i)
+            EXPECT_EQ(table.FieldByName("NOTES")->AsString(limit), texts[i].substr(0, limit));
+    }
 
     // Only versions 0x7B, 0x83 and 0x8B have memo files.
     Load(builder.Version(0x03));
