@@ -63,6 +63,7 @@ InstallationTableRead ReadInstallationTable(TTavoData& table, const TTagStore& t
 
 std::vector<InstallationNetwork> CollectNetworks(const TTavoData& table) {
     std::vector<InstallationNetwork> networks;
+    // Keyed by the table's own texts, which stay put while it is only read.
     std::unordered_map<std::string_view, std::size_t> index;
     for (int row = 0; row < table.RowCount(); ++row) {
         const std::string_view value = table.GetCell(kNetworkColumn, row);
@@ -70,7 +71,7 @@ std::vector<InstallationNetwork> CollectNetworks(const TTavoData& table) {
         auto found = index.find(value);
         if (found == index.end()) {
             networks.push_back({std::string(value), {}});
-            found = index.emplace(networks.back().Value, networks.size() - 1).first;
+            found = index.emplace(value, networks.size() - 1).first;
         }
         networks[found->second].Rows.push_back(row);
     }
