@@ -9,6 +9,7 @@
 #include "calculator/UnitLists.h"
 #include "core/Evaluation.h"
 #include "core/NetworkFile.h"
+#include "core/NetworkStatus.h"
 #include "platform/Directories.h"
 #include "platform/SiblingFile.h"
 #include "platform/Text.h"
@@ -475,6 +476,99 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     ShowLabels(state_.Project.InstallerName, state_.Project.ProjectName);
     if (!unmatched.empty()) state_.UserPrompts.Warning(UnknownTypesMessage(unmatched));
     return true;
+}
+
+CommandDriver::ExportMenu CommandDriver::mnuExportClick() const {
+    ExportMenu menu;
+    menu.InstallationEnabled = !state_.Window.CalculatorProject;
+    const std::string network = SelectorText();
+    menu.CurrentNetworkCaption = "Current Network Data (" + network + ") to CSV";
+    menu.CurrentNetworkHint =
+        "Export the data for the current Network (" + network + ") to CSV format";
+    return menu;
+}
+
+bool CommandDriver::ChooseExportFile(const std::string& fileName, std::string& path) {
+    FileDialogRequest request;
+    request.Title = "Save Export";
+    request.Filter = "Comma Separated Value (CSV)|*.csv";
+    request.DefaultExtension = "csv";
+    request.FileName = fileName;
+    request.ConfirmOverwrite = true;
+    return state_.UserPrompts.ChooseSaveFile(request, path);
+}
+
+void CommandDriver::ShowSelectedUnits() {
+    view_.SelectTab(kSelectedUnitsTab);
+}
+
+bool CommandDriver::MakeCurrent(int index) {
+    cbxNetworksChange(index);
+    return state_.Window.CurrentNetwork == index + 1;
+}
+
+NetworkExport CommandDriver::CurrentNetworkExport() {
+    NetworkExport network;
+    network.ProjectName = state_.Project.ProjectName;
+    network.NetworkName = SelectorText();
+    const UnitLists& lists = view_.Lists();
+    for (int row = 0; row < lists.RowCount(); ++row) network.Grid.push_back(lists.Cells(row));
+    const NetworkStatus status = ComputeNetworkStatus(state_.Units, state_.Evaluation);
+    network.Status = {status.Consumption.ValueText, status.Consumption.StatusText,
+                      status.Supply.ValueText,      status.Supply.StatusText,
+                      status.Impedance.ValueText,   status.Impedance.StatusText};
+    return network;
+}
+
+bool CommandDriver::mnuCurrentNetworkDatatoCSVClick() {
+    std::string path;
+    if (!ChooseExportFile(SelectorText(), path)) return false;
+    return ExportCurrentNetwork(path);
+}
+
+bool CommandDriver::ExportCurrentNetwork(const std::string& path) {
+    ShowSelectedUnits();
+    const std::vector<NetworkExport> networks = {CurrentNetworkExport()};
+    if (!Reported([&] {
+            ExportNetworkToCSV(path, networks);
+            return true;
+        }))
+        return false;
+    state_.UserPrompts.ShowMessage(MessageKind::Information, kExportComplete);
+    return true;
+}
+
+bool CommandDriver::mnuAllNetworkDatatoCSVClick() {
+    std::string path;
+    if (!ChooseExportFile("Networks", path)) return false;
+    return ExportAllNetworks(path);
+}
+
+bool CommandDriver::ExportAllNetworks(const std::string& path) {
+    const int start = index_;
+    std::vector<NetworkExport> networks;
+    for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+        view_.ProcessPendingEvents();
+        // Cancel at "Save network?" stops the export: nothing is written.
+        if (!MakeCurrent(i)) break;
+        ShowSelectedUnits();
+        networks.push_back(CurrentNetworkExport());
+    }
+    // The file is complete only once the last network is in it.
+    const bool written = networks.size() == items_.size() && Reported([&] {
+                             ExportNetworkToCSV(path, networks);
+                             return true;
+                         });
+    if (written) state_.UserPrompts.ShowMessage(MessageKind::Information, kExportComplete);
+    MakeCurrent(start);
+    return written;
+}
+
+bool CommandDriver::mnuInstallationDataToCSVClick() {
+    std::string path;
+    if (!ChooseExportFile(installationExportName_, path)) return false;
+    installationExportName_ = path;
+    return ExportInstallationData(path);
 }
 
 bool CommandDriver::ExportInstallationData(const std::string& path) {

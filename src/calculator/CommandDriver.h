@@ -8,6 +8,7 @@
 #include "platform/FileError.h"
 #include "platform/Warnings.h"
 #include "reporter/TavoAlias.h"
+#include "reports/CsvExport.h"
 
 namespace tavo {
 
@@ -52,8 +53,28 @@ class CommandDriver {
     bool OpenInstallationProject();
     bool ImportInstallation(const std::string& base);
 
-    // Writes the installation table to a CSV file and says "Export Complete!".
+    // The Export submenu, rebuilt each time it opens.
+    struct ExportMenu {
+        bool InstallationEnabled = false;
+        std::string CurrentNetworkCaption;
+        std::string CurrentNetworkHint;
+    };
+    ExportMenu mnuExportClick() const;
+    // The exports: each asks for the file in the save dialog, then writes it whole (or leaves
+    // the old file as it was) and says "Export Complete!". False when cancelled or failed.
+    bool mnuCurrentNetworkDatatoCSVClick();
+    bool mnuAllNetworkDatatoCSVClick();
+    bool mnuInstallationDataToCSVClick();
+    // The same after the save dialog, for the file at path.
+    bool ExportCurrentNetwork(const std::string& path);
+    bool ExportAllNetworks(const std::string& path);
     bool ExportInstallationData(const std::string& path);
+
+    // Makes the network at selector position index current, as the user's pick in the selector
+    // does ("Save network?" included); true when it is current afterwards.
+    bool MakeCurrent(int index);
+    // Switches the unit list to "Selected Units", as reports and exports read it.
+    void ShowSelectedUnits();
 
     void FillNetworkSelector(int count, int selected);
     void UpdateSelectorCaption();
@@ -84,6 +105,9 @@ class CommandDriver {
     void SwitchTo(int number);
     void RefreshAfterRead();
     void ShowLabels(std::string installer, std::string project);
+    // The save dialog of the exports, proposing fileName; false when cancelled.
+    bool ChooseExportFile(const std::string& fileName, std::string& path);
+    NetworkExport CurrentNetworkExport();
 
     // The one place where a failure of the file system becomes the system's error box: runs
     // work and returns its result, or shows the error and returns false.
@@ -105,6 +129,8 @@ class CommandDriver {
     TTavoAlias alias_;
     // The names the import gave to the networks of the open installation, network 1 first.
     std::vector<std::string> importedNames_;
+    // The file the installation export's save dialog last returned.
+    std::string installationExportName_;
 
     std::string caption_;
     std::string installerLabel_;

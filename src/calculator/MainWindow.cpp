@@ -118,8 +118,31 @@ void TVCALC::BuildMenus() {
         ->setVisible(false);
     file->addSeparator();
     QMenu* exportMenu = file->addMenu(QStringLiteral("Export"));
-    exportMenu->setObjectName(QStringLiteral("Export1"));
-    exportMenu->menuAction()->setEnabled(false);
+    exportMenu->setObjectName(QStringLiteral("mnuExport"));
+    exportMenu->menuAction()->setObjectName(QStringLiteral("mnuExportAction"));
+    exportMenu->menuAction()->setStatusTip(
+        QStringLiteral("Export the current data to a CSV (Comma Seperated Values) file"));
+    QAction* current = AddAction(
+        exportMenu, "Current Network Data to CSV",
+        "Export the current data to a CSV (Comma Seperated Values) file in the same format as "
+        "the network report",
+        {}, "mnuCurrentNetworkDatatoCSV", [this] { driver_->mnuCurrentNetworkDatatoCSVClick(); });
+    AddAction(exportMenu, "All Network Data to CSV", nullptr, {}, "mnuAllNetworkDatatoCSV",
+              [this] { driver_->mnuAllNetworkDatatoCSVClick(); });
+    exportMenu->addSeparator();
+    QAction* installation = AddAction(
+        exportMenu, "Installation Data To CSV",
+        "Export the current data to a CSV (Comma Seperated Values) file in the same format as "
+        "the installation report",
+        {}, "mnuInstallationDataToCSV", [this] { driver_->mnuInstallationDataToCSVClick(); });
+    // Rebuilt on each opening from what is open now.
+    connect(exportMenu, &QMenu::aboutToShow, this, [this, current, installation] {
+        const CommandDriver::ExportMenu menu = driver_->mnuExportClick();
+        installation->setEnabled(menu.InstallationEnabled);
+        current->setText(ToQt(menu.CurrentNetworkCaption));
+        current->setStatusTip(ToQt(menu.CurrentNetworkHint));
+        current->setToolTip(ToQt(menu.CurrentNetworkHint));
+    });
     file->addSeparator();
     AddAction(file, "Print", "Open the print dialog box", QKeySequence(Qt::CTRL | Qt::Key_P),
               "Print1", [] {})

@@ -38,6 +38,8 @@ class AtomicWriter {
     AtomicWriter& operator=(const AtomicWriter&) = delete;
 
     void WriteLine(std::string_view line);
+    // Bytes as they are, line ends included.
+    void Write(std::string_view bytes) { buffer_.append(bytes); }
     // Throws FileError when the data cannot be written, synced or moved into place.
     void Commit();
 
