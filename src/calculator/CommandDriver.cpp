@@ -36,6 +36,11 @@ CommandDriver::CommandDriver(AppState& state, MainWindowView& view, std::string 
     state_.Window.CalculatorProject = true;
     SetWindowTitle("Untitled");
     ShowLabels({}, {});
+    reports_ = std::make_unique<ProgramReports>(state_, *this);
+}
+
+const UnitLists& CommandDriver::Grid() const {
+    return view_.Lists();
 }
 
 void CommandDriver::ShowLabels(std::string installer, std::string project) {
@@ -562,6 +567,97 @@ bool CommandDriver::ExportAllNetworks(const std::string& path) {
     if (written) state_.UserPrompts.ShowMessage(MessageKind::Information, kExportComplete);
     MakeCurrent(start);
     return written;
+}
+
+bool CommandDriver::btnPrintClick() {
+    if (printing_) return false;
+    const std::optional<PrintRequest> request =
+        view_.ExecutePrintDialog(state_.Window.CalculatorProject);
+    if (!request) return false;
+    return PrintReport(*request);
+}
+
+void CommandDriver::PrepareReports(bool toPrinter, bool numbersAsDecimal) {
+    reports_->ApplyNumberFormat(numbersAsDecimal);
+    device_.ToPrinter = toPrinter;
+    device_.PrinterName = view_.CurrentPrinterName();
+    device_.CancelDialog = true;
+    device_.PrintDateTime = PrintDateTime(state_.Locale, state_.Today(), state_.MinuteOfDay());
+}
+
+bool CommandDriver::Produce(ReportKind kind, bool cancelDialog) {
+    // The preview needs no printer; printing does.
+    if (device_.ToPrinter && device_.PrinterName.empty()) {
+        state_.UserPrompts.Error(kNoPrinterMessage);
+        return false;
+    }
+    ReportDevice device = device_;
+    device.CancelDialog = cancelDialog;
+    bool produced = false;
+    Reported([&] {
+        produced = view_.ProduceReport(reports_->Layout(kind), reports_->Feed(kind), device);
+        return produced;
+    });
+    return produced;
+}
+
+bool CommandDriver::PrintReport(const PrintRequest& request) {
+    if (printing_) return false;
+    printing_ = true;
+    PrepareReports(request.ToPrinter, request.NumbersAsDecimal);
+    ShowSelectedUnits();
+    bool printed = false;
+    switch (request.Report) {
+        case 0:
+            printed = Produce(ReportKind::ProjectDetail);
+            break;
+        case 1:
+            printed = PrintNetworkReport(request.AllNetworks);
+            break;
+        default:
+            printed = Produce(ReportKind::Installation);
+            break;
+    }
+    printing_ = false;
+    return printed;
+}
+
+bool CommandDriver::PrintNetworkReport(bool allNetworks) {
+    view_.ShowPrintProgress([this] { PrintCancel(); });
+    reports_->ShowReportNumber(true);
+    // Whatever happens, the progress window goes and the footer shows the page alone again.
+    struct Restore {
+        CommandDriver& Driver;
+        ~Restore() {
+            Driver.view_.HidePrintProgress();
+            Driver.reports_->ShowReportNumber(false);
+        }
+    } restore{*this};
+    if (!allNetworks || !device_.ToPrinter) {
+        view_.SetPrintMessage(PrintNetworkMessage(SelectorText()));
+        return Produce(ReportKind::Calculator);
+    }
+    return PrintAllNetworks();
+}
+
+bool CommandDriver::PrintAllNetworks() {
+    printCancelled_ = false;
+    const int count = SelectorCount();
+    int printed = 0;
+    for (int i = 0; i < count; ++i) {
+        if (printCancelled_) break;
+        // Cancel at "Save network?" stops the run as the progress window's Cancel does.
+        if (!MakeCurrent(i)) break;
+        view_.SetPrintMessage(
+            PrintAllNetworksMessage(SelectorText(), i + 1, count, device_.PrinterName));
+        view_.ProcessPendingEvents();
+        if (!Produce(ReportKind::Calculator, false))
+            printCancelled_ = true;
+        else
+            ++printed;
+        view_.ProcessPendingEvents();
+    }
+    return printed == count;
 }
 
 bool CommandDriver::mnuInstallationDataToCSVClick() {

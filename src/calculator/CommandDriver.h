@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "platform/Warnings.h"
 #include "reporter/TavoAlias.h"
 #include "reports/CsvExport.h"
+#include "reports/ProgramReports.h"
 
 namespace tavo {
 
@@ -16,7 +18,7 @@ namespace tavo {
 // saves, when ProjectSaved and NetworkSaved change, which network is in memory. It reaches
 // the window through the view and the user through the prompts, so the desktop program,
 // tavocalc-cli and the tests run the same flows.
-class CommandDriver {
+class CommandDriver : public CalculatorWindow {
   public:
     // catalogue: the path of TAVOUNIT.DAT; addressLimit: the program's first argument (empty
     // without one); alias: the alias list TavoAlias.als (empty for none). Runs the window's
@@ -76,6 +78,17 @@ class CommandDriver {
     // Switches the unit list to "Selected Units", as reports and exports read it.
     void ShowSelectedUnits();
 
+    // The Print command: the print dialog, then the chosen report on the screen or the
+    // printer; the network information report of every network one after another under the
+    // progress window, whose Cancel stops the run between networks.
+    bool btnPrintClick();
+    // The same after the print dialog closed with Preview or Print.
+    bool PrintReport(const PrintRequest& request);
+    // The progress window's Cancel.
+    void PrintCancel() { printCancelled_ = true; }
+    bool PrintCancelled() const { return printCancelled_; }
+    ProgramReports& Reports() { return *reports_; }
+
     void FillNetworkSelector(int count, int selected);
     void UpdateSelectorCaption();
     // name: a file path in the file system's encoding, or "Untitled".
@@ -84,8 +97,10 @@ class CommandDriver {
     // What the window shows, as the driver last wrote it.
     const std::string& Caption() const { return caption_; }
     const std::vector<std::string>& SelectorItems() const { return items_; }
-    int SelectorIndex() const { return index_; }
-    std::string SelectorText() const { return SelectorItem(index_); }
+    int SelectorIndex() const override { return index_; }
+    int SelectorCount() const override { return static_cast<int>(items_.size()); }
+    std::string SelectorText() const override { return SelectorItem(index_); }
+    const UnitLists& Grid() const override;
     bool FirstActivation() const { return firstActivation_; }
 
   private:
@@ -108,6 +123,12 @@ class CommandDriver {
     // The save dialog of the exports, proposing fileName; false when cancelled.
     bool ChooseExportFile(const std::string& fileName, std::string& path);
     NetworkExport CurrentNetworkExport();
+    // Prepares the three reports for a run on the printer or the screen: the number format and
+    // the printer.
+    void PrepareReports(bool toPrinter, bool numbersAsDecimal);
+    bool Produce(ReportKind kind, bool cancelDialog = true);
+    bool PrintNetworkReport(bool allNetworks);
+    bool PrintAllNetworks();
 
     // The one place where a failure of the file system becomes the system's error box: runs
     // work and returns its result, or shows the error and returns false.
@@ -131,6 +152,10 @@ class CommandDriver {
     std::vector<std::string> importedNames_;
     // The file the installation export's save dialog last returned.
     std::string installationExportName_;
+    std::unique_ptr<ProgramReports> reports_;
+    ReportDevice device_;
+    bool printCancelled_ = false;
+    bool printing_ = false;
 
     std::string caption_;
     std::string installerLabel_;

@@ -37,6 +37,14 @@ class HeadlessView : public MainWindowView, private UnitListEvents {
     int SelectCatalogueEntry(const Catalogue& units, const std::string& code,
                              const std::string& network, const std::string& addressDec,
                              const std::string& addressHex) override;
+    // Print requests answer from NextPrintRequest, once; the printer is Printer.
+    std::optional<PrintRequest> ExecutePrintDialog(bool calculatorProject) override;
+    std::string CurrentPrinterName() override { return Printer; }
+    // Lays the report out (every character 2 mm wide per 10 points) and keeps its pages' texts.
+    bool ProduceReport(ReportLayout& layout, ReportFeed& feed, const ReportDevice& device) override;
+    void ShowPrintProgress(std::function<void()> cancel) override;
+    void SetPrintMessage(const std::string& text) override { ProgressMessages.push_back(text); }
+    void HidePrintProgress() override { ProgressShown = false; }
     void ProcessPendingEvents() override {}
     void WaitForStartupTicks() override {}
     void StartUpResize() override {}
@@ -46,6 +54,22 @@ class HeadlessView : public MainWindowView, private UnitListEvents {
     std::string Project;
     std::vector<std::string> Items;
     int Index = 0;
+
+    // What the print commands asked and produced.
+    struct ProducedReport {
+        std::string Layout;
+        ReportDevice Device;
+        std::vector<std::vector<std::string>> Pages;  // the texts of each page, in order
+    };
+    std::optional<PrintRequest> NextPrintRequest;
+    bool LastDialogForCalculator = true;
+    std::string Printer;
+    std::vector<ProducedReport> Produced;
+    bool ProgressShown = false;
+    std::vector<std::string> ProgressMessages;
+    std::function<void()> ProgressCancel;
+    // Runs after each report is produced (a test clicks Cancel there).
+    std::function<void()> AfterProduce;
 
   private:
     void HideHint() override {}

@@ -145,8 +145,7 @@ void TVCALC::BuildMenus() {
     });
     file->addSeparator();
     AddAction(file, "Print", "Open the print dialog box", QKeySequence(Qt::CTRL | Qt::Key_P),
-              "Print1", [] {})
-        ->setEnabled(false);
+              "Print1", [this] { driver_->btnPrintClick(); });
     AddAction(file, "Printer Setup", nullptr, {}, "PrinterSetup1", [this] {
         if (services_.PrinterSetup) services_.PrinterSetup();
     });
@@ -208,7 +207,8 @@ void TVCALC::BuildToolBar() {
     button("ToolButton3", "Save Project", QStyle::SP_DialogSaveButton,
            [this] { driver_->Save1Click(); });
     bar->addSeparator();
-    button("btnPrint", "Print", QStyle::SP_FileDialogDetailedView, [] {})->setEnabled(false);
+    button("btnPrint", "Print", QStyle::SP_FileDialogDetailedView,
+           [this] { driver_->btnPrintClick(); });
     bar->addSeparator();
     button("ToolButton5", "Project Details", QStyle::SP_FileDialogInfoView, [this] {
         if (services_.ShowProjectDetails) services_.ShowProjectDetails();
@@ -345,6 +345,31 @@ int TVCALC::SelectCatalogueEntry(const Catalogue& units, const std::string& code
                                  const std::string& addressHex) {
     if (!services_.SelectCatalogueEntry) return 0;
     return services_.SelectCatalogueEntry(units, code, network, addressDec, addressHex);
+}
+
+std::optional<PrintRequest> TVCALC::ExecutePrintDialog(bool calculatorProject) {
+    if (!services_.ExecutePrintDialog) return std::nullopt;
+    return services_.ExecutePrintDialog(calculatorProject);
+}
+
+std::string TVCALC::CurrentPrinterName() {
+    return services_.CurrentPrinterName ? services_.CurrentPrinterName() : std::string();
+}
+
+bool TVCALC::ProduceReport(ReportLayout& layout, ReportFeed& feed, const ReportDevice& device) {
+    return services_.ProduceReport && services_.ProduceReport(layout, feed, device);
+}
+
+void TVCALC::ShowPrintProgress(std::function<void()> cancel) {
+    if (services_.ShowPrintProgress) services_.ShowPrintProgress(std::move(cancel));
+}
+
+void TVCALC::SetPrintMessage(const std::string& text) {
+    if (services_.SetPrintMessage) services_.SetPrintMessage(text);
+}
+
+void TVCALC::HidePrintProgress() {
+    if (services_.HidePrintProgress) services_.HidePrintProgress();
 }
 
 void TVCALC::ProcessPendingEvents() {

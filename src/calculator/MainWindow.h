@@ -37,6 +37,14 @@ struct MainWindowServices {
     std::function<void(const std::string&)> HelpTopic;
     std::function<void()> PrinterSetup;
     std::function<void()> About;
+    // Printing (see MainWindowView): the print dialog, the printer, producing a report, the
+    // progress window of network reports.
+    std::function<std::optional<PrintRequest>(bool)> ExecutePrintDialog;
+    std::function<std::string()> CurrentPrinterName;
+    std::function<bool(ReportLayout&, ReportFeed&, const ReportDevice&)> ProduceReport;
+    std::function<void(std::function<void()>)> ShowPrintProgress;
+    std::function<void(const std::string&)> SetPrintMessage;
+    std::function<void()> HidePrintProgress;
     // The tag selection dialog (see MainWindowView::SelectCatalogueEntry).
     std::function<int(const Catalogue&, const std::string&, const std::string&, const std::string&,
                       const std::string&)>
@@ -98,6 +106,12 @@ class TVCALC : public QMainWindow, private MainWindowView {
     int SelectCatalogueEntry(const Catalogue& units, const std::string& code,
                              const std::string& network, const std::string& addressDec,
                              const std::string& addressHex) override;
+    std::optional<PrintRequest> ExecutePrintDialog(bool calculatorProject) override;
+    std::string CurrentPrinterName() override;
+    bool ProduceReport(ReportLayout& layout, ReportFeed& feed, const ReportDevice& device) override;
+    void ShowPrintProgress(std::function<void()> cancel) override;
+    void SetPrintMessage(const std::string& text) override;
+    void HidePrintProgress() override;
     void ProcessPendingEvents() override;
     void WaitForStartupTicks() override;
     void StartUpResize() override;

@@ -1,12 +1,32 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tavo {
 
 struct Catalogue;
+class ReportFeed;
+struct ReportLayout;
 class UnitLists;
+
+// What the print dialog asks for when it closes with Preview or Print.
+struct PrintRequest {
+    int Report = 0;  // 0 project details, 1 network information, 2 installation report
+    bool ToPrinter = false;
+    bool NumbersAsDecimal = false;
+    bool AllNetworks = false;
+};
+
+// Where and how a report is produced.
+struct ReportDevice {
+    bool ToPrinter = false;  // the printer named; otherwise a modal preview on the screen
+    std::string PrinterName;
+    bool CancelDialog = true;   // the engine's own progress dialog while it prints
+    std::string PrintDateTime;  // the text of the print date and time
+};
 
 // All that the command driver may change on the main window. The desktop program implements
 // it with widgets, tavocalc-cli without a window, tests with a recorder.
@@ -46,6 +66,21 @@ class MainWindowView {
     virtual int SelectCatalogueEntry(const Catalogue& units, const std::string& code,
                                      const std::string& network, const std::string& addressDec,
                                      const std::string& addressHex) = 0;
+
+    // The print dialog, shown modally; empty when it closed without Preview or Print.
+    virtual std::optional<PrintRequest> ExecutePrintDialog(bool calculatorProject) = 0;
+    // The printer chosen last in the printer set-up, else the system's default; empty when the
+    // system has no printer.
+    virtual std::string CurrentPrinterName() = 0;
+    // Produces a report over its feed on the device. False when the user cancelled it; throws
+    // FileError when its output cannot be written.
+    virtual bool ProduceReport(ReportLayout& layout, ReportFeed& feed,
+                               const ReportDevice& device) = 0;
+    // The progress window of network reports: shown (its Cancel calling cancel), its message,
+    // hidden.
+    virtual void ShowPrintProgress(std::function<void()> cancel) = 0;
+    virtual void SetPrintMessage(const std::string& text) = 0;
+    virtual void HidePrintProgress() = 0;
 
     // Lets pending events run once.
     virtual void ProcessPendingEvents() = 0;

@@ -1,6 +1,7 @@
 #include "calculator/TavoApplication.h"
 
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QStringList>
 
 #include "calculator/MainWindow.h"
@@ -8,15 +9,23 @@
 #include "components/HelpViewer.h"
 #include "components/QtText.h"
 #include "components/StatusBarHint.h"
+#include "platform/FileError.h"
 #include "project/ProjectDetailsDialog.h"
 #include "reporter/TagSelectDialog.h"
+#include "reports/PdfReport.h"
+#include "reports/QtTextMetrics.h"
+#include "reports/ReportPainter.h"
+#include "reports/ReportPreview.h"
+#include "reports/ReportPrinting.h"
 
 namespace tavo {
 
 TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
                                  const std::string& catalogue, const std::string& helpFile,
-                                 const std::string& alias)
-    : state_(std::make_unique<AppState>(prompts)), catalogue_(catalogue) {
+                                 const std::string& alias, const std::string& logo)
+    : state_(std::make_unique<AppState>(prompts)),
+      catalogue_(catalogue),
+      logo_(LoadReportLogo(logo)) {
     // The windows in start-up order: the main window (with its hint dialog), then the project
     // details dialog; only the main window is shown.
     window_ = std::make_unique<TVCALC>(*state_, arguments, catalogue_, alias);
@@ -41,7 +50,12 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
     services.HelpTopic = [this](const std::string& topic) { help_->ShowTopic(ToQt(topic)); };
     services.PrinterSetup = [this] {
         QPrintDialog dialog(&printer_, window_.get());
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted) printerChosen_ = true;
+    };
+    services.CurrentPrinterName = [this] { return CurrentPrinterName(); };
+    services.ProduceReport = [this](ReportLayout& layout, ReportFeed& feed,
+                                    const ReportDevice& device) {
+        return ProduceReport(layout, feed, device);
     };
     services.SelectCatalogueEntry = [this](const Catalogue& units, const std::string& code,
                                            const std::string& network, const std::string& dec,
@@ -55,5 +69,54 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
 }
 
 TavoApplication::~TavoApplication() = default;
+
+std::string TavoApplication::CurrentPrinterName() {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) return {};
+    if (printerChosen_ && !printer_.printerName().isEmpty())
+        return printer_.printerName().toStdString();
+    return QPrinterInfo::defaultPrinterName().toStdString();
+}
+
+bool TavoApplication::ProduceReport(ReportLayout& layout, ReportFeed& feed,
+                                    const ReportDevice& device) {
+    const QtTextMetrics metrics;
+    ReportRun run(layout, feed, metrics, device.PrintDateTime);
+    ReportPainter painter(logo_);
+    if (device.ToPrinter)
+        return PrintReportRun(run, layout, painter, device.PrinterName, device.CancelDialog,
+                              window_.get());
+    TReportPreview preview(run, layout, painter, window_.get());
+    Prompts& prompts = state_->UserPrompts;
+    preview.PrintRequested = [&] {
+        const std::string printer = CurrentPrinterName();
+        if (printer.empty()) {
+            prompts.Error(kNoPrinterMessage);
+            return;
+        }
+        try {
+            PrintReportRun(run, layout, painter, printer, true, &preview);
+        } catch (const FileError& error) {
+            prompts.Error(error.what());
+        }
+    };
+    preview.SaveRequested = [&] {
+        FileDialogRequest request;
+        request.Title = "Save as PDF";
+        request.Filter = "PDF file|*.pdf";
+        request.DefaultExtension = "pdf";
+        request.FileName = layout.JobName;
+        std::string path;
+        if (!prompts.ChooseSaveFile(request, path)) return;
+        try {
+            PdfReport pdf(path, layout.JobName);
+            pdf.Add(run, layout, painter);
+            pdf.Finish();
+        } catch (const FileError& error) {
+            prompts.Error(error.what());
+        }
+    };
+    preview.exec();
+    return true;
+}
 
 }  // namespace tavo

@@ -4,6 +4,9 @@
 #include <memory>
 #include <string>
 
+#include <QImage>
+
+#include "calculator/MainWindowView.h"
 #include "core/AppState.h"
 #include "reporter/TagStore.h"
 
@@ -21,10 +24,11 @@ class TZorStatusBarHint;
 // in start-up order and wired together. The main window is shown by Show().
 class TavoApplication {
   public:
-    // catalogue: TAVOUNIT.DAT; helpFile: TavoCalc.hlp; alias: TavoAlias.als, as found for this
-    // run (empty for none).
+    // catalogue: TAVOUNIT.DAT; helpFile: TavoCalc.hlp; alias: TavoAlias.als; logo: the reports'
+    // TavoLogo.jpg; as found for this run (empty for none).
     TavoApplication(Prompts& prompts, const QStringList& arguments, const std::string& catalogue,
-                    const std::string& helpFile, const std::string& alias = {});
+                    const std::string& helpFile, const std::string& alias = {},
+                    const std::string& logo = {});
     ~TavoApplication();
 
     TVCALC& Window() { return *window_; }
@@ -34,10 +38,17 @@ class TavoApplication {
     TfrmSelectTag& TagSelection() { return *selectTag_; }
     TTagStore& Tags() { return state_->Tags; }
 
+    // Produces a report on the screen (a modal preview with Print and Save as PDF) or on the
+    // printer named; false when cancelled.
+    bool ProduceReport(ReportLayout& layout, ReportFeed& feed, const ReportDevice& device);
+    std::string CurrentPrinterName();
+
   private:
     std::unique_ptr<AppState> state_;
     QPrinter printer_;
     std::string catalogue_;
+    QImage logo_;
+    bool printerChosen_ = false;  // a printer was chosen in the printer set-up
     std::unique_ptr<TVCALC> window_;
     TProjForm* projForm_ = nullptr;       // owned by the main window
     THelpViewer* help_ = nullptr;         // owned by the main window

@@ -24,9 +24,12 @@ int main(int argc, char** argv) {
         tavo::FindSupportFile("TavoCalc.hlp", tavo::WorkingDirectory(), programDirectory);
     const std::string alias =
         tavo::FindSupportFile(tavo::kAliasFileName, tavo::WorkingDirectory(), programDirectory);
+    const std::string logo =
+        tavo::FindSupportFile("TavoLogo.jpg", tavo::WorkingDirectory(), programDirectory);
     tavo::MessageBoxPrompts prompts;
-    tavo::TavoApplication program(
-        prompts, arguments, tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile, alias);
+    tavo::TavoApplication program(prompts, arguments,
+                                  tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile,
+                                  alias, logo);
     prompts.SetParent(&program.Window());
     QObject::connect(&program.Window(), &tavo::TVCALC::CatalogueMissing, &application,
                      [] { QCoreApplication::exit(1); });

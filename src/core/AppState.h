@@ -46,6 +46,7 @@ struct AppState {
     TTavoData Installation{InstallationFieldNames()};
     LocaleSettings Locale;
     std::function<Date()> Today = [] { return tavo::Today(); };
+    std::function<int()> MinuteOfDay = [] { return tavo::MinuteOfDay(); };
     Prompts& UserPrompts;
 };
 

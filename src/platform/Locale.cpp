@@ -111,4 +111,18 @@ Date Today() {
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
+int MinuteOfDay() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return local.tm_hour * 60 + local.tm_min;
+}
+
+std::string PrintDateTime(const LocaleSettings& locale, const Date& date, int minuteOfDay) {
+    const int hour = minuteOfDay / 60;
+    const int minute = minuteOfDay % 60;
+    return FormatShortDate(locale, date) + " " + (hour < 10 ? "0" : "") + std::to_string(hour) +
+           ":" + (minute < 10 ? "0" : "") + std::to_string(minute);
+}
+
 }  // namespace tavo

@@ -28,5 +28,10 @@ std::string FormatShortDate(const LocaleSettings& locale, const Date& date);
 
 // Today's date in local time.
 Date Today();
+// The minutes since midnight, in local time.
+int MinuteOfDay();
+
+// The print date and time of reports: the short date, a space, the time as hh:mm.
+std::string PrintDateTime(const LocaleSettings& locale, const Date& date, int minuteOfDay);
 
 }  // namespace tavo

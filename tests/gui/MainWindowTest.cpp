@@ -161,7 +161,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(action->shortcut(), item.Key);
         }
         QVERIFY(!Action("Savelocalnetwork1")->isVisible());
-        QVERIFY(!Action("Print1")->isEnabled());
+        QVERIFY(Action("Print1")->isEnabled());
         QCOMPARE(Action("EditProjectDetails2")->text(), QStringLiteral("&Edit Project Details"));
         QCOMPARE(Action("PrinterSetup1")->text(), QStringLiteral("Printer Setup"));
         QStringList menus;

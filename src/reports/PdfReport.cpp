@@ -1,0 +1,66 @@
+#include "reports/PdfReport.h"
+
+#include <QMarginsF>
+#include <QPageSize>
+
+#include "platform/CodePage.h"
+#include "platform/FileError.h"
+
+namespace tavo {
+namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
+
+FileError WriteError(const std::string& path, const QString& reason) {
+    return FileError("Cannot write file \"" + Utf8ToCp1252(path) +
+                     "\": " + Utf8ToCp1252(reason.toStdString()));
+}
+
+}  // namespace
+
+QPageLayout ReportPageLayout(const ReportLayout& layout) {
+    const bool landscape = layout.Page.Orientation == PaperOrientation::Landscape;
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+PdfReport::PdfReport(const std::string& path, const std::string& title)
+    : path_(path), file_(QString::fromStdString(path)) {
+    if (!file_.open(QIODevice::WriteOnly)) throw WriteError(path_, file_.errorString());
+    writer_ = std::make_unique<QPdfWriter>(&file_);
+    writer_->setResolution(kPdfDotsPerInch);
+    writer_->setTitle(QString::fromStdString(Cp1252ToUtf8(title)));
+    writer_->setCreator(QStringLiteral("Tavo Calculator"));
+}
+
+PdfReport::~PdfReport() {
+    // Without Finish the temporary file goes and the old file stays.
+    if (painter_) painter_->end();
+    file_.cancelWriting();
+}
+
+void PdfReport::Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter) {
+    writer_->setPageLayout(ReportPageLayout(layout));
+    for (int page = 1; page <= run.PageCount(); ++page) {
+        if (!painter_) {
+            painter_ = std::make_unique<QPainter>();
+            if (!painter_->begin(writer_.get())) throw WriteError(path_, file_.errorString());
+        } else if (anyPage_ && !writer_->newPage()) {
+            throw WriteError(path_, file_.errorString());
+        }
+        anyPage_ = true;
+        painter.Paint(*painter_, run.LayOut(page), kPdfDotsPerInch);
+        if (file_.error() != QFileDevice::NoError) throw WriteError(path_, file_.errorString());
+    }
+}
+
+void PdfReport::Finish() {
+    if (painter_) painter_->end();
+    painter_.reset();
+    writer_.reset();
+    if (file_.error() != QFileDevice::NoError || !file_.commit())
+        throw WriteError(path_, file_.errorString());
+}
+
+}  // namespace tavo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <memory>
+#include <string>
+
+#include "reports/ReportPainter.h"
+#include "reports/ReportRun.h"
+
+namespace tavo {
+
+// The page layout of a report as designed: its paper, its orientation, no printer margins
+// (the layout's own margins are part of its bands' positions).
+QPageLayout ReportPageLayout(const ReportLayout& layout);
+
+// A PDF file of reports, one after another: written to a temporary file beside path and put
+// in place by Finish, so that a failure leaves whatever was at path as it was.
+class PdfReport {
+  public:
+    PdfReport(const std::string& path, const std::string& title);
+    ~PdfReport();
+    PdfReport(const PdfReport&) = delete;
+    PdfReport& operator=(const PdfReport&) = delete;
+
+    // Paints every page of run; pages follow those of earlier reports. Throws FileError when
+    // the file cannot be written.
+    void Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter);
+    // Closes the file and puts it in place. Throws FileError.
+    void Finish();
+
+  private:
+    std::string path_;
+    QSaveFile file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    bool anyPage_ = false;
+};
+
+}  // namespace tavo
