@@ -18,6 +18,7 @@
 #include "reporter/TagConversions.h"
 #include "reporter/TagNames.h"
 #include "reports/CsvExport.h"
+#include "reports/PrintChoices.h"
 
 namespace tavo {
 
@@ -634,7 +635,7 @@ bool CommandDriver::PrintNetworkReport(bool allNetworks) {
         }
     } restore{*this};
     if (!allNetworks || !device_.ToPrinter) {
-        view_.SetPrintMessage(PrintNetworkMessage(SelectorText()));
+        view_.SetPrintMessage(PrintNetworkProgressMessage(SelectorText()));
         return Produce(ReportKind::Calculator);
     }
     return PrintAllNetworks();
@@ -649,7 +650,7 @@ bool CommandDriver::PrintAllNetworks() {
         // Cancel at "Save network?" stops the run as the progress window's Cancel does.
         if (!MakeCurrent(i)) break;
         view_.SetPrintMessage(
-            PrintAllNetworksMessage(SelectorText(), i + 1, count, device_.PrinterName));
+            PrintAllProgressMessage(SelectorText(), i + 1, count, device_.PrinterName));
         view_.ProcessPendingEvents();
         if (!Produce(ReportKind::Calculator, false))
             printCancelled_ = true;

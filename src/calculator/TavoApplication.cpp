@@ -13,6 +13,9 @@
 #include "project/ProjectDetailsDialog.h"
 #include "reporter/TagSelectDialog.h"
 #include "reports/PdfReport.h"
+#include "reports/PrintCancel.h"
+#include "reports/PrintChoices.h"
+#include "reports/PrintDialog.h"
 #include "reports/QtTextMetrics.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportPreview.h"
@@ -32,8 +35,13 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
     projForm_ = new TProjForm(*state_, window_.get());
     help_ = new THelpViewer(window_.get());
     help_->SetHelpFile(QString::fromStdString(helpFile));
+    printDialog_ = new TDLGPrint(window_.get());
     selectTag_ = new TfrmSelectTag(window_.get());
-    selectTag_->HelpTopic = [this](const std::string& topic) { help_->ShowTopic(ToQt(topic)); };
+    selectTag_->HelpTopic = [this](const std::string& topic) {
+        HelpModality(Qt::ApplicationModal);
+        help_->ShowTopic(ToQt(topic));
+    };
+    printCancel_ = new TfrmPrintCancel(window_.get());
     statusHint_ = new TZorStatusBarHint(window_.get());
 
     MainWindowServices& services = window_->Services();
@@ -44,15 +52,63 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
     };
     services.HideProjectDetails = [this] { projForm_->hide(); };
     services.ProjectDetailsChanged = [this] { projForm_->RefreshFromDetails(); };
-    services.HelpContents = [this] { help_->ShowContents(); };
-    services.HelpIndex = [this](const std::string& keyword) { help_->ShowIndex(ToQt(keyword)); };
-    services.HelpOnHelp = [this] { help_->ShowHelpOnHelp(); };
-    services.HelpTopic = [this](const std::string& topic) { help_->ShowTopic(ToQt(topic)); };
+    services.HelpContents = [this] {
+        HelpModality(Qt::NonModal);
+        help_->ShowContents();
+    };
+    services.HelpIndex = [this](const std::string& keyword) {
+        HelpModality(Qt::NonModal);
+        help_->ShowIndex(ToQt(keyword));
+    };
+    services.HelpOnHelp = [this] {
+        HelpModality(Qt::NonModal);
+        help_->ShowHelpOnHelp();
+    };
+    services.HelpTopic = [this](const std::string& topic) {
+        HelpModality(Qt::NonModal);
+        help_->ShowTopic(ToQt(topic));
+    };
     services.PrinterSetup = [this] {
         QPrintDialog dialog(&printer_, window_.get());
         if (dialog.exec() == QDialog::Accepted) printerChosen_ = true;
     };
     services.CurrentPrinterName = [this] { return CurrentPrinterName(); };
+    printDialog_->HelpTopic = [this](const std::string& topic) {
+        HelpModality(Qt::ApplicationModal);
+        help_->ShowTopic(ToQt(topic));
+    };
+    printDialog_->PrinterSetup = [this] { window_->Services().PrinterSetup(); };
+    printDialog_->Export = [this](PrintExport target) {
+        CommandDriver& driver = window_->Driver();
+        switch (target) {
+            case PrintExport::CurrentNetwork:
+                driver.mnuCurrentNetworkDatatoCSVClick();
+                break;
+            case PrintExport::AllNetworks:
+                driver.mnuAllNetworkDatatoCSVClick();
+                break;
+            case PrintExport::Installation:
+                driver.mnuInstallationDataToCSVClick();
+                break;
+            case PrintExport::None:
+                break;
+        }
+    };
+    services.ExecutePrintDialog = [this](bool calculatorProject) -> std::optional<PrintRequest> {
+        if (!printDialog_->Execute(calculatorProject)) return std::nullopt;
+        PrintRequest request;
+        request.Report = printDialog_->ReportChoice();
+        request.ToPrinter = printDialog_->Device() == kDevicePrinter;
+        request.NumbersAsDecimal = printDialog_->NumbersAsDecimal();
+        request.AllNetworks = printDialog_->AllNetworksChosen();
+        return request;
+    };
+    services.ShowPrintProgress = [this](std::function<void()> cancel) {
+        printCancel_->SetCancelHandler(std::move(cancel));
+        printCancel_->show();
+    };
+    services.SetPrintMessage = [this](const std::string& text) { printCancel_->SetMessage(text); };
+    services.HidePrintProgress = [this] { printCancel_->hide(); };
     services.ProduceReport = [this](ReportLayout& layout, ReportFeed& feed,
                                     const ReportDevice& device) {
         return ProduceReport(layout, feed, device);
@@ -69,6 +125,14 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
 }
 
 TavoApplication::~TavoApplication() = default;
+
+// Help asked for from a modal dialog is shown modal itself, on top of the dialog, which would
+// otherwise block it; from the main window it is an ordinary window beside it.
+void TavoApplication::HelpModality(Qt::WindowModality modality) {
+    if (help_->windowModality() == modality) return;
+    help_->hide();
+    help_->setWindowModality(modality);
+}
 
 std::string TavoApplication::CurrentPrinterName() {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) return {};

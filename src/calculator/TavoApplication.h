@@ -18,6 +18,8 @@ class TVCALC;
 class TProjForm;
 class THelpViewer;
 class TfrmSelectTag;
+class TDLGPrint;
+class TfrmPrintCancel;
 class TZorStatusBarHint;
 
 // The running program: its one world (AppState, tag store, printer) and its windows, created
@@ -36,6 +38,8 @@ class TavoApplication {
     TProjForm& ProjectDetailsDialog() { return *projForm_; }
     THelpViewer& Help() { return *help_; }
     TfrmSelectTag& TagSelection() { return *selectTag_; }
+    TDLGPrint& PrintDialog() { return *printDialog_; }
+    TfrmPrintCancel& PrintProgress() { return *printCancel_; }
     TTagStore& Tags() { return state_->Tags; }
 
     // Produces a report on the screen (a modal preview with Print and Save as PDF) or on the
@@ -44,15 +48,19 @@ class TavoApplication {
     std::string CurrentPrinterName();
 
   private:
+    void HelpModality(Qt::WindowModality modality);
+
     std::unique_ptr<AppState> state_;
     QPrinter printer_;
     std::string catalogue_;
     QImage logo_;
     bool printerChosen_ = false;  // a printer was chosen in the printer set-up
     std::unique_ptr<TVCALC> window_;
-    TProjForm* projForm_ = nullptr;       // owned by the main window
-    THelpViewer* help_ = nullptr;         // owned by the main window
-    TfrmSelectTag* selectTag_ = nullptr;  // owned by the main window
+    TProjForm* projForm_ = nullptr;           // owned by the main window
+    THelpViewer* help_ = nullptr;             // owned by the main window
+    TfrmSelectTag* selectTag_ = nullptr;      // owned by the main window
+    TDLGPrint* printDialog_ = nullptr;        // owned by the main window
+    TfrmPrintCancel* printCancel_ = nullptr;  // owned by the main window
     TZorStatusBarHint* statusHint_ = nullptr;
 };
 

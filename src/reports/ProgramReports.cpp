@@ -88,14 +88,4 @@ void ProgramReports::ShowReportNumber(bool show) {
     if (ReportItem* sysPage = calculator.FindByName("lblSysPage")) sysPage->Visible = !show;
 }
 
-std::string PrintAllNetworksMessage(const std::string& network, int position, int count,
-                                    const std::string& printer) {
-    return "Printing report for network \"" + network + "\"\r" + std::to_string(position) + " of " +
-           std::to_string(count) + "\r to " + printer;
-}
-
-std::string PrintNetworkMessage(const std::string& network) {
-    return "Printing report for network \"" + network + "\"";
-}
-
 }  // namespace tavo

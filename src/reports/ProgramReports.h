@@ -17,13 +17,6 @@ inline constexpr const char* kHexadecimalFormat = "Hexadecimal (Base 16)";
 inline constexpr const char* kNoPrinterMessage =
     "No printer is installed, so nothing was printed. Preview shows the report on the screen.";
 
-// The progress window's message while the network information report of every network is
-// printed: the network, its place among them and the printer.
-std::string PrintAllNetworksMessage(const std::string& network, int position, int count,
-                                    const std::string& printer);
-// Its message while the report of one network is produced.
-std::string PrintNetworkMessage(const std::string& network);
-
 // The three reports with their feeds over the live state and their handlers bound: the network
 // column named by the tag store, the report number in the network report's footer, the
 // installation table's lines closed under its last row, the project name set before printing.
