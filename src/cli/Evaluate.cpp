@@ -2,15 +2,8 @@
 
 #include <memory>
 
-#include "calculator/CommandDriver.h"
-#include "cli/CliPrompts.h"
-#include "cli/CliView.h"
-#include "components/HelpFiles.h"
-#include "core/AppState.h"
 #include "core/NetworkStatus.h"
 #include "platform/CodePage.h"
-#include "platform/Directories.h"
-#include "reporter/TavoAlias.h"
 
 namespace tavo {
 namespace {
@@ -46,28 +39,43 @@ void PrintNetwork(std::ostream& out, AppState& state, const std::string& name) {
 
 }  // namespace
 
-int RunEvaluate(const EvaluateOptions& options, const std::string& programDirectory,
-                std::ostream& out, std::ostream& err) {
-    CliPrompts prompts(err);
-    auto state = std::make_unique<AppState>(prompts);
-    CliView view(*state, prompts);
-    const std::string catalogue =
-        options.Catalogue.empty() ? JoinPath(programDirectory, kDataFileName) : options.Catalogue;
-    const std::string alias =
-        options.Alias.empty()
-            ? FindSupportFile(kAliasFileName, WorkingDirectory(), programDirectory)
-            : options.Alias;
-    CommandDriver driver(*state, view, catalogue, options.AddressLimit, alias);
-    if (!driver.FormActivate() || !driver.OpenFile(options.Project)) return 1;
-    if (!options.Csv.empty() && !driver.ExportInstallationData(options.Csv)) return 1;
-    const int count = state->Window.NetworkCount;
+int RunEvaluate(const SessionOptions& options, const std::string& csv,
+                const std::string& programDirectory, std::ostream& out, std::ostream& err) {
+    CliSession session(options, programDirectory, err);
+    if (!session.Open()) return 1;
+    CommandDriver& driver = session.Driver();
+    AppState& state = session.State();
+    if (!csv.empty() && !driver.ExportInstallationData(csv)) return 1;
+    const int count = state.Window.NetworkCount;
     for (int n = 1; n <= count; ++n) {
-        driver.cbxNetworksChange(n - 1);
         // A network file that cannot be read leaves the one before in memory.
-        if (state->Window.CurrentNetwork != n) return 1;
-        PrintNetwork(out, *state, driver.SelectorText());
+        if (!driver.MakeCurrent(n - 1)) return 1;
+        PrintNetwork(out, state, driver.SelectorText());
     }
     return 0;
+}
+
+int RunExport(const SessionOptions& options, const std::string& what, int network,
+              const std::string& out, const std::string& programDirectory, std::ostream& err) {
+    CliSession session(options, programDirectory, err);
+    if (!session.Open()) return 1;
+    CommandDriver& driver = session.Driver();
+    if (what == "installation") {
+        if (session.State().Window.CalculatorProject) {
+            session.Prompts().Error(
+                "The installation data can only be exported from an "
+                "installation project (a tag file)");
+            return 1;
+        }
+        return driver.ExportInstallationData(out) ? 0 : 1;
+    }
+    if (what == "all") return driver.ExportAllNetworks(out) ? 0 : 1;
+    if (network < 1 || network > driver.SelectorCount()) {
+        session.Prompts().Error("The project has no network " + std::to_string(network));
+        return 1;
+    }
+    if (!driver.MakeCurrent(network - 1)) return 1;
+    return driver.ExportCurrentNetwork(out) ? 0 : 1;
 }
 
 }  // namespace tavo
