@@ -421,8 +421,8 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     FillNetworkSelector(count, 1);
 
     // Each network's units are counted into the UnitTable and saved as its network file, with
-    // the network's own verdicts. The files are committed together once every network is
-    // counted: one flush of the disk for all of them, and none is replaced unless all could be
+    // the network's own verdicts. The files, and the project file, are committed together at
+    // the end: one flush of the disk for all of them, and none is replaced unless all could be
     // written.
     const TTagNames names(tags);
     const int decColumn = table.FindColumn("UnitAddressDec");
@@ -435,15 +435,14 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
             std::string(table.GetCell(decColumn, row)), std::string(table.GetCell(hexColumn, row)));
     };
     events.Beep = [&] { state_.UserPrompts.Beep(); };
-    AtomicBatch networkFiles;
+    AtomicBatch files;
     events.Counted = [&](std::size_t k) {
         Evaluate(units, state_.Evaluation);
         window.CurrentNetwork = static_cast<int>(k) + 1;
         view_.RefreshNetworkStatus();
         bool added = false;
         if (!Reported([&] {
-                added =
-                    SaveNetworkFile(state_, importedNames_[k], window.CurrentNetwork, networkFiles);
+                added = SaveNetworkFile(state_, importedNames_[k], window.CurrentNetwork, files);
                 return true;
             }))
             return false;
@@ -452,12 +451,6 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     };
     std::vector<std::string> unmatched;
     if (!CountInstalledUnits(table, networks, alias_, units, unmatched, events)) return false;
-    if (!Reported([&] {
-            networkFiles.Commit();
-            return true;
-        }))
-        return false;
-    if (!networks.empty()) window.NetworkSaved = true;
     table.SetCurrentRow(0);
 
     if (details) state_.Project = *details;
@@ -467,10 +460,12 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     state_.Project.ProjectName = std::string(table.GetValue("Project"));
     window.CurrentNetwork = 1;
     if (!Reported([&] {
-            WriteProjectFile(state_.Project, projectPath);
+            WriteProjectFile(state_.Project, projectPath, files);
+            files.Commit();
             return true;
         }))
         return false;
+    if (!networks.empty()) window.NetworkSaved = true;
     ShowLabels(state_.Project.InstallerName, state_.Project.ProjectName);
     if (!unmatched.empty()) state_.UserPrompts.Warning(UnknownTypesMessage(unmatched));
     return true;
