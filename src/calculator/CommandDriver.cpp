@@ -428,44 +428,36 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     FillNetworkSelector(count, 1);
 
     // Each network's units are counted into the UnitTable and saved as its network file, with
-    // the network's own verdicts.
+    // the network's own verdicts. The files, and the project file, are committed together at
+    // the end: one flush of the disk for all of them, and none is replaced unless all could be
+    // written.
     const TTagNames names(tags);
-    UnitResolver resolver(units);
-    std::vector<std::string> unmatched;
-    const int typeColumn = table.FindColumn("UnitType");
     const int decColumn = table.FindColumn("UnitAddressDec");
     const int hexColumn = table.FindColumn("UnitAddressHex");
-    for (std::size_t k = 0; k < networks.size(); ++k) {
-        ClearQuantities(units);
-        const std::string& network = names.Network(DecimalOrZero(networks[k].Value));
-        for (int row : networks[k].Rows) {
-            const std::string code =
-                alias_.LookUpAlias(ToUpperAscii(table.GetCell(typeColumn, row)));
-            if (code.empty()) {
-                state_.UserPrompts.Beep();
-                continue;
-            }
-            const UnitResolver::Match match = resolver.Resolve(code);
-            if (match.Slot == 0) {
-                unmatched.push_back(code);
-                continue;
-            }
-            int slot = match.Slot;
-            if (match.Shared)
-                slot = view_.SelectCatalogueEntry(
-                    units, units.UnitTable[static_cast<std::size_t>(slot)].InstallCode, network,
-                    std::string(table.GetCell(decColumn, row)),
-                    std::string(table.GetCell(hexColumn, row)));
-            if (slot >= 0 && slot < kTableSlots) {
-                std::int32_t& quantity = units.UnitTable[static_cast<std::size_t>(slot)].Quantity;
-                if (quantity < INT32_MAX) ++quantity;
-            }
-        }
+    UnitCountingEvents events;
+    events.Choose = [&](std::size_t k, int slot, int row) {
+        return view_.SelectCatalogueEntry(
+            units, units.UnitTable[static_cast<std::size_t>(slot)].InstallCode,
+            names.Network(DecimalOrZero(networks[k].Value)),
+            std::string(table.GetCell(decColumn, row)), std::string(table.GetCell(hexColumn, row)));
+    };
+    events.Beep = [&] { state_.UserPrompts.Beep(); };
+    AtomicBatch files;
+    events.Counted = [&](std::size_t k) {
         Evaluate(units, state_.Evaluation);
         window.CurrentNetwork = static_cast<int>(k) + 1;
         view_.RefreshNetworkStatus();
-        if (!SaveNetwork(importedNames_[k], window.CurrentNetwork)) return false;
-    }
+        bool added = false;
+        if (!Reported([&] {
+                added = SaveNetworkFile(state_, importedNames_[k], window.CurrentNetwork, files);
+                return true;
+            }))
+            return false;
+        if (!added) state_.UserPrompts.Error("Incorrect file name");
+        return added;
+    };
+    std::vector<std::string> unmatched;
+    if (!CountInstalledUnits(table, networks, alias_, units, unmatched, events)) return false;
     table.SetCurrentRow(0);
 
     if (details) state_.Project = *details;
@@ -475,10 +467,12 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     state_.Project.ProjectName = std::string(table.GetValue("Project"));
     window.CurrentNetwork = 1;
     if (!Reported([&] {
-            WriteProjectFile(state_.Project, projectPath);
+            WriteProjectFile(state_.Project, projectPath, files);
+            files.Commit();
             return true;
         }))
         return false;
+    if (!networks.empty()) window.NetworkSaved = true;
     ShowLabels(state_.Project.InstallerName, state_.Project.ProjectName);
     if (!unmatched.empty()) state_.UserPrompts.Warning(UnknownTypesMessage(unmatched));
     return true;

@@ -64,11 +64,10 @@ std::string NetworkFilePath(std::string_view projectFileName, int number) {
     return ReplaceExtension(projectFileName, "." + NetworkNumberText(number));
 }
 
-bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number) {
-    if (state.Window.ProjectBaseName.empty()) return false;
-    const std::string path = state.Window.ProjectBaseName + "." + NetworkNumberText(number);
-    AtomicWriter file(path);
-    file.WriteLine(kTitleStart + path + " was created by Tavo Calculator");
+namespace {
+
+void WriteNetworkLines(AtomicWriter& file, const AppState& state, const std::string& networkName) {
+    file.WriteLine(kTitleStart + file.Path() + " was created by Tavo Calculator");
     file.WriteLine("NetWork Name:" + networkName);
     file.WriteLine("             Saved:\t" + FormatShortDate(state.Locale, state.Today()));
     file.WriteLine("            Report:\t" + state.Status.PowerStatusText);
@@ -84,7 +83,23 @@ bool SaveNetworkFile(const AppState& state, const std::string& networkName, int 
         if (row.size() < kCatNoColumn) row.append(kCatNoColumn - row.size(), ' ');
         file.WriteLine(row + "\t\t" + std::to_string(unit.Quantity));
     }
+}
+
+}  // namespace
+
+bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number) {
+    if (state.Window.ProjectBaseName.empty()) return false;
+    AtomicWriter file(state.Window.ProjectBaseName + "." + NetworkNumberText(number));
+    WriteNetworkLines(file, state, networkName);
     file.Commit();
+    return true;
+}
+
+bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number,
+                     AtomicBatch& batch) {
+    if (state.Window.ProjectBaseName.empty()) return false;
+    WriteNetworkLines(batch.Add(state.Window.ProjectBaseName + "." + NetworkNumberText(number)),
+                      state, networkName);
     return true;
 }
 

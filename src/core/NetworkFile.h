@@ -28,6 +28,9 @@ std::string NetworkFilePath(std::string_view projectFileName, int number);
 // ProjectBaseName, with today's date and the status texts in state. False (nothing written)
 // while the project is untitled. Throws FileError when the file system refuses; sets no flag.
 bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number);
+// The same file put into batch, written when the batch is committed.
+bool SaveNetworkFile(const AppState& state, const std::string& networkName, int number,
+                     AtomicBatch& batch);
 
 // What reading a network file found.
 struct NetworkFileRead {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -34,6 +35,12 @@ class Descriptor {
   private:
     int fd_;
 };
+
+// Makes the renames in a directory durable; a directory that cannot be synced is not an error.
+void SyncDirectory(const std::string& directory) {
+    Descriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
 
 std::string DirectoryOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -103,6 +110,12 @@ void AtomicWriter::WriteLine(std::string_view line) {
 
 void AtomicWriter::Commit() {
     if (fd_ < 0) return;
+    Write(true);
+    Publish();
+    SyncDirectory(DirectoryOf(path_));
+}
+
+void AtomicWriter::Write(bool sync) {
     // A new file gets the permissions a plain create would give it; a replaced file keeps its own.
     struct stat old {};
     mode_t mode;
@@ -122,8 +135,11 @@ void AtomicWriter::Commit() {
         }
         done += static_cast<std::size_t>(put);
     }
-    if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
+    if (::fchmod(fd_, mode) != 0 || (sync && ::fsync(fd_) != 0))
         throw FileError::FromErrno("Cannot write file", path_, errno);
+}
+
+void AtomicWriter::Publish() {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
@@ -136,9 +152,45 @@ void AtomicWriter::Commit() {
         ::unlink(tempPath_.c_str());
         throw FileError::FromErrno("Cannot write file", path_, error);
     }
-    // Make the rename itself durable; a directory that cannot be synced is not an error.
-    Descriptor dir(::open(DirectoryOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+AtomicWriter& AtomicBatch::Add(std::string path) {
+    writers_.push_back(std::make_unique<AtomicWriter>(std::move(path)));
+    return *writers_.back();
+}
+
+void AtomicBatch::Commit() {
+    for (const auto& writer : writers_) writer->Write(false);
+    Sync();
+    std::vector<std::string> directories;
+    for (const auto& writer : writers_) {
+        writer->Publish();
+        std::string directory = DirectoryOf(writer->Path());
+        if (std::find(directories.begin(), directories.end(), directory) == directories.end())
+            directories.push_back(std::move(directory));
+    }
+    writers_.clear();
+    for (const std::string& directory : directories) SyncDirectory(directory);
+}
+
+void AtomicBatch::Sync() {
+#ifdef __linux__
+    // One sync of each file system that holds files of the batch.
+    std::vector<dev_t> synced;
+    for (const auto& writer : writers_) {
+        struct stat info {};
+        if (::fstat(writer->fd_, &info) != 0)
+            throw FileError::FromErrno("Cannot write file", writer->Path(), errno);
+        if (std::find(synced.begin(), synced.end(), info.st_dev) != synced.end()) continue;
+        if (::syncfs(writer->fd_) != 0)
+            throw FileError::FromErrno("Cannot write file", writer->Path(), errno);
+        synced.push_back(info.st_dev);
+    }
+#else
+    for (const auto& writer : writers_)
+        if (::fsync(writer->fd_) != 0)
+            throw FileError::FromErrno("Cannot write file", writer->Path(), errno);
+#endif
 }
 
 bool FileExists(const std::string& path) {

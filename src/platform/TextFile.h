@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavo {
 
@@ -46,10 +48,35 @@ class AtomicWriter {
     const std::string& Path() const { return path_; }
 
   private:
+    friend class AtomicBatch;
+    // Puts the lines into the temporary file with the mode the target will have, and syncs it
+    // when asked. Throws FileError.
+    void Write(bool sync);
+    // Closes the temporary file and renames it over the target. Throws FileError.
+    void Publish();
+
     std::string path_;
     std::string tempPath_;
     std::string buffer_;
     int fd_ = -1;
+};
+
+// Files saved together, each as AtomicWriter saves one, for one flush of the disk instead of
+// one per file: Commit writes every temporary file and syncs them all before it renames the
+// first, then syncs the directories once. So when it fails before the renames, no old file has
+// changed; a rename that fails leaves the files before it new and the others old, each whole.
+class AtomicBatch {
+  public:
+    // A writer for path, committed with the batch; throws FileError as AtomicWriter does.
+    AtomicWriter& Add(std::string path);
+    // Throws FileError naming the file that could not be written, synced or moved into place.
+    void Commit();
+    std::size_t Size() const { return writers_.size(); }
+
+  private:
+    void Sync();
+
+    std::vector<std::unique_ptr<AtomicWriter>> writers_;
 };
 
 // True when path names an existing regular file.

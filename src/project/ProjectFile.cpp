@@ -91,8 +91,9 @@ int NetworkCountFromText(const std::string& value) {
     return count;
 }
 
-void WriteProjectFile(const ProjectDetails& details, const std::string& path) {
-    AtomicWriter file(path);
+namespace {
+
+void WriteProjectLines(AtomicWriter& file, const ProjectDetails& details) {
     file.WriteLine(kBanner);
     file.WriteLine("*** Installer Details ***");
     for (const Field& field : kInstallerFields)
@@ -109,7 +110,18 @@ void WriteProjectFile(const ProjectDetails& details, const std::string& path) {
         if (!details.Notes[i].empty()) last = i;
     for (std::size_t i = 0; i <= last && i < kNotesWritten; ++i)
         file.WriteLine(i < details.Notes.size() ? details.Notes[i] : std::string());
+}
+
+}  // namespace
+
+void WriteProjectFile(const ProjectDetails& details, const std::string& path) {
+    AtomicWriter file(path);
+    WriteProjectLines(file, details);
     file.Commit();
+}
+
+void WriteProjectFile(const ProjectDetails& details, const std::string& path, AtomicBatch& batch) {
+    WriteProjectLines(batch.Add(path), details);
 }
 
 bool ReadProjectFile(ProjectDetails& details, const std::string& path) {

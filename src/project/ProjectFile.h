@@ -14,6 +14,8 @@ inline constexpr std::size_t kNotesRead = 36;
 
 // Writes the project details to path (created or replaced whole). Throws FileError.
 void WriteProjectFile(const ProjectDetails& details, const std::string& path);
+// The same file put into batch, written when the batch is committed.
+void WriteProjectFile(const ProjectDetails& details, const std::string& path, AtomicBatch& batch);
 
 // Reads a project file into details, all or nothing: false for a file whose keyed lines do not
 // match (the caller reports kCorruptProjectMessage), and details stay as they were. Throws

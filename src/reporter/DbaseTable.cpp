@@ -99,8 +99,22 @@ std::string NumberText(std::string_view raw, int decimals, char separator) {
 void AppendCleanMemo(std::string& text, std::string_view bytes, bool& pairSeen) {
     std::size_t kept = text.size();
     text.resize(kept + bytes.size());
-    for (const char byte : bytes) {
-        char c = Cp437ToCp1252(byte);
+    for (std::size_t i = 0; i < bytes.size();) {
+        // Bytes below 0x80 are the same in both code pages, and only LF among them needs a
+        // look: a run of the others is copied whole (a unit's block is nothing else).
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80 &&
+               bytes[run] != '\n')
+            ++run;
+        if (run > i) {
+            std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                      bytes.begin() + static_cast<std::ptrdiff_t>(run),
+                      text.begin() + static_cast<std::ptrdiff_t>(kept));
+            kept += run - i;
+            i = run;
+            continue;
+        }
+        char c = Cp437ToCp1252(bytes[i++]);
         if (c == '\x8D') c = '\r';
         if (c == '\xEC') continue;
         if (c == '\n' && !pairSeen) {

@@ -10,6 +10,7 @@
 #include "reporter/TagConversions.h"
 #include "reporter/TagNames.h"
 #include "reporter/TagStore.h"
+#include "reporter/TavoAlias.h"
 #include "reporter/UnitRows.h"
 
 namespace tavo {
@@ -47,12 +48,13 @@ InstallationTableRead ReadInstallationTable(TTavoData& table, const TTagStore& t
     const TTbField* network = dbase.FieldByName("NETDESC");
     const TTbField* project = dbase.FieldByName("PROJECT");
     std::unordered_map<std::string, int> channels;
+    const UnitRowColumns columns(table);
     while (!dbase.Eof()) {
         const std::string unitType = Value(type);
         auto [count, added] = channels.try_emplace(unitType, 0);
         if (added) count->second = std::clamp(FindChannelCount(units, unitType), 0, kMaxUnitRows);
-        AddUnitRows(table, names, count->second, Value(project), Value(network), Value(address),
-                    unitType, Value(block, kBlockTextUsed));
+        AddUnitRows(table, columns, names, count->second, Value(project), Value(network),
+                    Value(address), unitType, Value(block, kBlockTextUsed));
         ++read.Records;
         dbase.Next();
     }
@@ -63,7 +65,8 @@ InstallationTableRead ReadInstallationTable(TTavoData& table, const TTagStore& t
 
 std::vector<InstallationNetwork> CollectNetworks(const TTavoData& table) {
     std::vector<InstallationNetwork> networks;
-    // Keyed by the table's own texts, which stay put while it is only read.
+    // Keyed by the table's own texts, which stay put while it is not changed; the values in
+    // networks move whenever it grows.
     std::unordered_map<std::string_view, std::size_t> index;
     for (int row = 0; row < table.RowCount(); ++row) {
         const std::string_view value = table.GetCell(kNetworkColumn, row);
@@ -103,6 +106,36 @@ UnitResolver::Match UnitResolver::Resolve(const std::string& code) {
         }
     }
     return found->second;
+}
+
+bool CountInstalledUnits(const TTavoData& table, const std::vector<InstallationNetwork>& networks,
+                         const TTavoAlias& alias, Catalogue& units,
+                         std::vector<std::string>& unmatched, const UnitCountingEvents& events) {
+    UnitResolver resolver(units);
+    const int typeColumn = table.FindColumn("UnitType");
+    for (std::size_t k = 0; k < networks.size(); ++k) {
+        ClearQuantities(units);
+        for (int row : networks[k].Rows) {
+            const std::string code =
+                alias.LookUpAlias(ToUpperAscii(table.GetCell(typeColumn, row)));
+            if (code.empty()) {
+                events.Beep();
+                continue;
+            }
+            const UnitResolver::Match match = resolver.Resolve(code);
+            if (match.Slot == 0) {
+                unmatched.push_back(code);
+                continue;
+            }
+            const int slot = match.Shared ? events.Choose(k, match.Slot, row) : match.Slot;
+            if (slot >= 0 && slot < kTableSlots) {
+                std::int32_t& quantity = units.UnitTable[static_cast<std::size_t>(slot)].Quantity;
+                if (quantity < INT32_MAX) ++quantity;
+            }
+        }
+        if (!events.Counted(k)) return false;
+    }
+    return true;
 }
 
 std::string UnknownTypesMessage(const std::vector<std::string>& codes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,6 +14,7 @@ namespace tavo {
 
 class TTagNames;
 class TTagStore;
+class TTavoAlias;
 class TTavoData;
 
 // The plain steps of an installation import; the command driver runs them in order with the
@@ -64,6 +66,26 @@ class UnitResolver {
     std::vector<bool> shared_;
     std::unordered_map<std::string, Match> matches_;
 };
+
+// What counting an import's units asks of its caller.
+struct UnitCountingEvents {
+    // A unit whose code several catalogue entries share: the slot to count, the user's pick
+    // among them. slot is the first entry the code matched, row the unit's row of the table,
+    // network the index of its network.
+    std::function<int(std::size_t network, int slot, int row)> Choose;
+    // A unit without a type: it is not counted.
+    std::function<void()> Beep;
+    // Network (an index) now stands counted in the UnitTable; false stops the counting.
+    std::function<bool(std::size_t network)> Counted;
+};
+
+// Counts the units of each network into the UnitTable, one network after another: its
+// quantities are cleared, then every row of the network adds one to the slot its type
+// resolves to (the type in upper case through the alias list, then the catalogue). A code that
+// no catalogue entry matches goes to unmatched, once per unit. False when Counted stopped it.
+bool CountInstalledUnits(const TTavoData& table, const std::vector<InstallationNetwork>& networks,
+                         const TTavoAlias& alias, Catalogue& units,
+                         std::vector<std::string>& unmatched, const UnitCountingEvents& events);
 
 // The text of the warning that lists the installation codes no catalogue entry matched, one
 // entry per unit in the order met.

@@ -37,34 +37,6 @@ int PairByte(std::string_view field, std::size_t n) {
     return BlockByte(field.substr(std::min(field.size(), 2 * n)));
 }
 
-// The columns a unit's rows fill, looked up once per unit.
-struct Columns {
-    explicit Columns(const TTavoData& table)
-        : Project(table.FindColumn("Project")),
-          Network(table.FindColumn("Network")),
-          ApplicationDec(table.FindColumn("ApplicationDec")),
-          ApplicationHex(table.FindColumn("ApplicationHex")),
-          ApplicationTag(table.FindColumn("ApplicationTag")),
-          UnitAddressDec(table.FindColumn("UnitAddressDec")),
-          UnitAddressHex(table.FindColumn("UnitAddressHex")),
-          SerialNo(table.FindColumn("SerialNo")),
-          UnitType(table.FindColumn("UnitType")),
-          PartName(table.FindColumn("PartName")),
-          AreaDec(table.FindColumn("AreaDec")),
-          AreaHex(table.FindColumn("AreaHex")),
-          AreaTag(table.FindColumn("AreaTag")),
-          GroupsDec(table.FindColumn("GroupsDec")),
-          GroupsHex(table.FindColumn("GroupsHex")),
-          GroupsTag(table.FindColumn("GroupsTag")),
-          Burden(table.FindColumn("Burden")),
-          Checksum(table.FindColumn("Checksum")),
-          Clock(table.FindColumn("Clock")),
-          Delays(table.FindColumn("Delays")) {}
-    int Project, Network, ApplicationDec, ApplicationHex, ApplicationTag, UnitAddressDec,
-        UnitAddressHex, SerialNo, UnitType, PartName, AreaDec, AreaHex, AreaTag, GroupsDec,
-        GroupsHex, GroupsTag, Burden, Checksum, Clock, Delays;
-};
-
 }  // namespace
 
 std::string_view BlockField(std::string_view block, int first, int count) {
@@ -114,10 +86,38 @@ std::string SerialNumber(std::string_view field) {
     return std::to_string(number >> 12) + "-" + std::to_string(number & 0xFFFu);
 }
 
+UnitRowColumns::UnitRowColumns(const TTavoData& table)
+    : Project(table.FindColumn("Project")),
+      Network(table.FindColumn("Network")),
+      ApplicationDec(table.FindColumn("ApplicationDec")),
+      ApplicationHex(table.FindColumn("ApplicationHex")),
+      ApplicationTag(table.FindColumn("ApplicationTag")),
+      UnitAddressDec(table.FindColumn("UnitAddressDec")),
+      UnitAddressHex(table.FindColumn("UnitAddressHex")),
+      SerialNo(table.FindColumn("SerialNo")),
+      UnitType(table.FindColumn("UnitType")),
+      PartName(table.FindColumn("PartName")),
+      AreaDec(table.FindColumn("AreaDec")),
+      AreaHex(table.FindColumn("AreaHex")),
+      AreaTag(table.FindColumn("AreaTag")),
+      GroupsDec(table.FindColumn("GroupsDec")),
+      GroupsHex(table.FindColumn("GroupsHex")),
+      GroupsTag(table.FindColumn("GroupsTag")),
+      Burden(table.FindColumn("Burden")),
+      Checksum(table.FindColumn("Checksum")),
+      Clock(table.FindColumn("Clock")),
+      Delays(table.FindColumn("Delays")) {}
+
 void AddUnitRows(TTavoData& table, const TTagNames& tags, int channelCount,
                  std::string_view project, std::string_view network, std::string_view address,
                  std::string_view unitType, std::string_view block) {
-    const Columns c(table);
+    AddUnitRows(table, UnitRowColumns(table), tags, channelCount, project, network, address,
+                unitType, block);
+}
+
+void AddUnitRows(TTavoData& table, const UnitRowColumns& c, const TTagNames& tags, int channelCount,
+                 std::string_view project, std::string_view network, std::string_view address,
+                 std::string_view unitType, std::string_view block) {
     const std::string addressDec = std::to_string(HexByte(address));
     const auto write = [&](int column, std::string_view text) {
         table.SetLastRowCell(column, text);

@@ -46,4 +46,16 @@ void AddUnitRows(TTavoData& table, const TTagNames& tags, int channelCount,
                  std::string_view project, std::string_view network, std::string_view address,
                  std::string_view unitType, std::string_view block);
 
+// The columns that a unit's rows fill (-1 for one the table lacks), for a reader that adds
+// many units to one table and looks them up once.
+struct UnitRowColumns {
+    explicit UnitRowColumns(const TTavoData& table);
+    int Project, Network, ApplicationDec, ApplicationHex, ApplicationTag, UnitAddressDec,
+        UnitAddressHex, SerialNo, UnitType, PartName, AreaDec, AreaHex, AreaTag, GroupsDec,
+        GroupsHex, GroupsTag, Burden, Checksum, Clock, Delays;
+};
+void AddUnitRows(TTavoData& table, const UnitRowColumns& columns, const TTagNames& tags,
+                 int channelCount, std::string_view project, std::string_view network,
+                 std::string_view address, std::string_view unitType, std::string_view block);
+
 }  // namespace tavo

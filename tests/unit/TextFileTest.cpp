@@ -172,6 +172,43 @@ TEST(AtomicWriter, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"site.tav"});
 }
 
+TEST(AtomicBatch, ReplacesNoFileUnlessEveryFileOfTheBatchWasWritten) {
+    TempDir dir;
+    WriteBytes(dir.File("site.001"), "old 1\r\n");
+    WriteBytes(dir.File("site.002"), "old 2\r\n");
+    const auto fill = [&](AtomicBatch& batch, int secondLines) {
+        batch.Add(dir.File("site.001")).WriteLine("new 1");
+        AtomicWriter& second = batch.Add(dir.File("site.002"));
+        for (int i = 0; i < secondLines; ++i) second.WriteLine(std::string(100, 'x'));
+        batch.Add(dir.File("site.003")).WriteLine("new 3");
+    };
+
+    std::string message = "no FileError";
+    {
+        AtomicBatch batch;
+        fill(batch, 100);  // the second file outgrows the limit, after the first was written
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.ok());
+        try {
+            batch.Commit();
+        } catch (const FileError& error) {
+            message = error.what();
+        }
+    }
+    EXPECT_TRUE(Contains(message, std::strerror(EFBIG))) << message;
+    EXPECT_TRUE(Contains(message, dir.File("site.002"))) << message;
+    EXPECT_EQ(ReadBytes(dir.File("site.001")), "old 1\r\n");
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"site.001", "site.002"}));
+
+    AtomicBatch batch;
+    fill(batch, 1);
+    batch.Commit();
+    EXPECT_EQ(ReadBytes(dir.File("site.001")), "new 1\r\n");
+    EXPECT_EQ(ReadBytes(dir.File("site.002")), std::string(100, 'x') + "\r\n");
+    EXPECT_EQ(ReadBytes(dir.File("site.003")), "new 3\r\n");
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"site.001", "site.002", "site.003"}));
+}
+
 TEST(AtomicWriter, CreateAndRenameFailuresCarryTheSystemText) {
     TempDir dir;
     const std::string missingDir = dir.File("gone/site.tav");
