@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libcli11-dev
   xvfb xauth poppler-utils shapelib python3-dbf
+  cups cups-client printer-driver-cups-pdf
 )
 
 missing=()
