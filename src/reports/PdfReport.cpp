@@ -40,7 +40,8 @@ PdfReport::~PdfReport() {
     file_.cancelWriting();
 }
 
-void PdfReport::Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter) {
+void PdfReport::Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter,
+                    const std::function<void(int page)>& afterPage) {
     writer_->setPageLayout(ReportPageLayout(layout));
     for (int page = 1; page <= run.PageCount(); ++page) {
         if (!painter_) {
@@ -52,6 +53,7 @@ void PdfReport::Add(ReportRun& run, const ReportLayout& layout, ReportPainter& p
         anyPage_ = true;
         painter.Paint(*painter_, run.LayOut(page), kPdfDotsPerInch);
         if (file_.error() != QFileDevice::NoError) throw WriteError(path_, file_.errorString());
+        if (afterPage) afterPage(page);
     }
 }
 

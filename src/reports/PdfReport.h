@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,9 +25,10 @@ class PdfReport {
     PdfReport(const PdfReport&) = delete;
     PdfReport& operator=(const PdfReport&) = delete;
 
-    // Paints every page of run; pages follow those of earlier reports. Throws FileError when
-    // the file cannot be written.
-    void Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter);
+    // Paints every page of run; pages follow those of earlier reports; afterPage, when given,
+    // hears of each page painted. Throws FileError when the file cannot be written.
+    void Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter,
+             const std::function<void(int page)>& afterPage = {});
     // Closes the file and puts it in place. Throws FileError.
     void Finish();
 
