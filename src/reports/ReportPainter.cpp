@@ -13,6 +13,7 @@ namespace tavo {
 namespace {
 
 constexpr std::size_t kMaxShapedTexts = 1u << 15;
+constexpr double kLayoutDotsPerInch = 1200.0;  // the resolution QtTextMetrics measures at
 
 QRectF ToDots(const Box& box, double dotsPerMicrometre) {
     return {box.Left * dotsPerMicrometre, box.Top * dotsPerMicrometre,
@@ -38,14 +39,24 @@ const ReportPainter::Shaped& ReportPainter::Shape(const ReportItem& item, const 
     key += '\0';
     key += text;
     if (const auto found = shaped_.find(key); found != shaped_.end()) return found->second;
-    // The text is cut at its box: whole characters that fit.
-    QImage device(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(dotsPerInch / 0.0254 + 0.5);
-    device.setDotsPerMeterX(dotsPerMetre);
-    device.setDotsPerMeterY(dotsPerMetre);
-    const QFontMetricsF metrics(font, &device);
+    // The text is cut at its box: whole characters that fit, measured as the layout measured
+    // them (at 1200 dots per inch), so that a screen's coarser fonts cut nothing the layout
+    // gave room for.
+    const auto device = [](double dotsPerInch) {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = static_cast<int>(dotsPerInch / 0.0254 + 0.5);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    };
+    static const QImage layoutDevice = device(kLayoutDotsPerInch);
+    const QImage paintDevice = device(dotsPerInch);
+    const QFontMetricsF layoutMetrics(font, &layoutDevice);
+    const QFontMetricsF metrics(font, &paintDevice);
+    const double boxAtLayout = boxWidth * kLayoutDotsPerInch / dotsPerInch;
     QString shown = ToQt(text);
-    while (!shown.isEmpty() && metrics.horizontalAdvance(shown) > boxWidth + 0.5) shown.chop(1);
+    while (!shown.isEmpty() && layoutMetrics.horizontalAdvance(shown) > boxAtLayout + 0.5)
+        shown.chop(1);
     Shaped shaped;
     shaped.Text = QStaticText(shown);
     shaped.Text.setTextFormat(Qt::PlainText);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -26,7 +27,10 @@ class TReportPreview::PageView : public QWidget {
         painter.fillRect(rect(), Qt::white);
         painter.setRenderHint(QPainter::Antialiasing);
         if (!page_ || page_->Number != preview_.page_) page_ = preview_.run_.LayOut(preview_.page_);
-        preview_.painter_.Paint(painter, *page_, DotsPerInch);
+        // Fonts are sized for the screen's own resolution; the zoom scales the whole page.
+        const double screen = logicalDpiX();
+        painter.scale(DotsPerInch / screen, DotsPerInch / screen);
+        preview_.painter_.Paint(painter, *page_, screen);
     }
 
   private:
@@ -128,12 +132,19 @@ void TReportPreview::SetZoom(int percent) {
     view_->update();
 }
 
+void TReportPreview::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Resize();
+}
+
 void TReportPreview::Resize() {
     // The paper's size as laid out, in inches.
     const bool landscape = layout_.Page.Orientation == PaperOrientation::Landscape;
     const double paperWidth = (landscape ? 297.0 : 210.0) / 25.4;
     const double paperHeight = (landscape ? 210.0 : 297.0) / 25.4;
-    const QSize room = scroll_->viewport()->size() - QSize(8, 8);
+    // Room for the page beside a vertical scroll bar, so that "Page width" needs no other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize room = scroll_->size() - QSize(bar + 8, 8);
     double dpi = logicalDpiX() * (zoom_ > 0 ? zoom_ / 100.0 : 1.0);
     if (zoom_ == 0) dpi = room.width() / paperWidth;
     if (zoom_ < 0) dpi = std::min(room.width() / paperWidth, room.height() / paperHeight);

@@ -29,6 +29,9 @@ class TReportPreview : public QDialog {
     // Zoom in per cent of the paper's real size; 0 fits the page's width, -1 the whole page.
     void SetZoom(int percent);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     class PageView;
     void Resize();
