@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -307,6 +308,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(window_->Page().Lists().TabIndex(), 7);
         QCOMPARE(Grid()->rowCount(), 5);
         QCOMPARE(Grid()->item(4, 2)->text(), QStringLiteral(" Total 4"));
+    }
+
+    // The Export submenu is rebuilt each time it opens: the current network in its caption and
+    // hint, the installation item only for an installation project.
+    void exportSubmenuFollowsWhatIsOpen() {
+        Start();
+        QMenu* exportMenu = window_->findChild<QMenu*>(QStringLiteral("mnuExport"));
+        QVERIFY(exportMenu != nullptr);
+        QVERIFY(exportMenu->menuAction()->isEnabled());
+        QCOMPARE(Action("mnuCurrentNetworkDatatoCSV")->text(),
+                 QStringLiteral("Current Network Data to CSV"));
+        QCOMPARE(Action("mnuAllNetworkDatatoCSV")->text(),
+                 QStringLiteral("All Network Data to CSV"));
+        QCOMPARE(Action("mnuInstallationDataToCSV")->text(),
+                 QStringLiteral("Installation Data To CSV"));
+        QVERIFY(QMetaObject::invokeMethod(exportMenu, "aboutToShow"));
+        QCOMPARE(Action("mnuCurrentNetworkDatatoCSV")->text(),
+                 QStringLiteral("Current Network Data (Network 1) to CSV"));
+        QCOMPARE(
+            Action("mnuCurrentNetworkDatatoCSV")->statusTip(),
+            QStringLiteral("Export the data for the current Network (Network 1) to CSV format"));
+        QVERIFY(!Action("mnuInstallationDataToCSV")->isEnabled());
+        // The item writes the file chosen in "Save Export".
+        prompts_->files = {Path("net.csv")};
+        Action("mnuCurrentNetworkDatatoCSV")->trigger();
+        QCOMPARE(prompts_->dialogs.back().Title, std::string("Save Export"));
+        QVERIFY(tavo::testing::ReadBytes(Path("net.csv")).rfind("\"Project\",\"\"\r\n", 0) == 0);
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Export Complete!")});
     }
 
     void fileDialogFiltersShowEachPatternOnce() {

@@ -112,6 +112,26 @@ class PrintFlowTest : public QObject {
         QCOMPARE(program_->Window().Page().Lists().TabIndex(), 7);
     }
 
+    // Export in the print dialog runs the export of the chosen report and prints nothing.
+    void exportInThePrintDialogWritesEveryNetwork() {
+        prompts_->files = {dir_->File("all.csv")};
+        auto* print = program_->Window().findChild<QToolButton*>(QStringLiteral("btnPrint"));
+        const bool ran =
+            WithModals([&] { QTest::mouseClick(print, Qt::LeftButton); }, {[&](QWidget* dialog) {
+                           Child<QAbstractButton>(dialog, "RBcalculator")->click();
+                           Child<QAbstractButton>(dialog, "cbxPrintAllNetworks")->click();
+                           Child<QAbstractButton>(dialog, "BUTTexport")->click();
+                       }});
+        QVERIFY(ran);
+        QCOMPARE(prompts_->dialogs.back().FileName, std::string("Networks"));
+        const std::string csv = tavo::testing::ReadBytes(dir_->File("all.csv"));
+        for (const char* network : {"Ground floor", "First floor", "Plant room"})
+            QVERIFY2(csv.find("\"Network\",\"" + std::string(network) + "\"") != std::string::npos,
+                     network);
+        QCOMPARE(prompts_->Texts(), std::vector<std::string>{"Export Complete!"});
+        QCOMPARE(program_->Window().Driver().SelectorIndex(), 0);  // back on the first network
+    }
+
     void printWithoutAnyPrinterSaysSoAndPrintsNothing() {
         if (!program_->CurrentPrinterName().empty()) QSKIP("this machine has a printer");
         QAction* print = program_->Window().findChild<QAction*>(QStringLiteral("Print1"));
