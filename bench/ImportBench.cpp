@@ -69,13 +69,7 @@ void CountFast(TTavoData& table, const TTagStore& tags, Catalogue& units, const 
 // is counted. Both import a fresh copy of the installation. The counters give the literal
 // times by phase, and the ratio of the counting alone (sort, networks, counts) to that of the
 // import on the same table.
-void BM_ImportAgainstLiteral(benchmark::State& state) {
-    std::mt19937 random(42);
-    const testing::RandomInstallation site =
-        testing::MakeRandomInstallation(random, 0, 20, static_cast<int>(state.range(0)));
-    const testing::TempDir source;
-    site.Write(source.Path(), "site");
-
+void CompareWithLiteral(benchmark::State& state, const testing::TempDir& source) {
     const testing::TempDir literalDir;
     CopyInstallation(source.Path(), literalDir);
     const Clock::time_point start = Clock::now();
@@ -128,6 +122,26 @@ void BM_ImportAgainstLiteral(benchmark::State& state) {
     state.counters["count_speedup"] = literalCount * iterations / counting;
 }
 
+// A random installation of 10,000 rows (about 40 networks, random tags and types).
+void BM_ImportAgainstLiteral(benchmark::State& state) {
+    std::mt19937 random(42);
+    const testing::RandomInstallation site =
+        testing::MakeRandomInstallation(random, 0, 20, static_cast<int>(state.range(0)));
+    const testing::TempDir source;
+    site.Write(source.Path(), "site");
+    CompareWithLiteral(state, source);
+}
+
+// An installation of 10,000 rows shaped as the large one: 50 networks x 25 units x 8 rows,
+// the sample catalogue and alias list.
+void BM_ImportAgainstLiteralShaped(benchmark::State& state) {
+    const testing::TempDir source;
+    bench::LargeInstallation(50, 25).Write(source.File("site"));
+    std::filesystem::copy_file(kCatalogue, source.File("TAVOUNIT.DAT"));
+    std::filesystem::copy_file(kAlias, source.File("TavoAlias.als"));
+    CompareWithLiteral(state, source);
+}
+
 // The installation of 80,000 rows, written once.
 const testing::TempDir& LargeSite() {
     static const testing::TempDir dir;
@@ -177,6 +191,10 @@ void BM_ReadLargeTable(benchmark::State& state) {
 
 BENCHMARK(BM_ImportAgainstLiteral)
     ->Arg(10000)
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAgainstLiteralShaped)
     ->Iterations(5)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -9,13 +9,11 @@
 
 namespace tavo::bench {
 
-testing::InstallationBuilder LargeInstallation() {
-    constexpr int kNetworks = 100;
-    constexpr int kUnits = 100;
+testing::InstallationBuilder LargeInstallation(int networks, int unitsPerNetwork) {
     std::mt19937 random(8);
     testing::InstallationBuilder site;
-    std::vector<int> numbers(kNetworks);
-    for (int n = 0; n < kNetworks; ++n) numbers[static_cast<std::size_t>(n)] = n + 1;
+    std::vector<int> numbers(static_cast<std::size_t>(networks));
+    for (int n = 0; n < networks; ++n) numbers[static_cast<std::size_t>(n)] = n + 1;
     std::shuffle(numbers.begin(), numbers.end(), random);
     for (int number : numbers)
         site.TagLine("NBuilding " + std::to_string(number) + "=01|b" + std::to_string(number) +
@@ -25,8 +23,8 @@ testing::InstallationBuilder LargeInstallation() {
         site.TagLine("GGroup " + std::to_string(group) + "=1|" + ByteToHex(group) + "||38");
 
     std::vector<testing::InstalledUnit> units;
-    for (int network = 1; network <= kNetworks; ++network) {
-        for (int address = 1; address <= kUnits; ++address) {
+    for (int network = 1; network <= networks; ++network) {
+        for (int address = 1; address <= unitsPerNetwork; ++address) {
             testing::UnitBlock block;
             block.FirstApplication = 0x38;
             block.SecondApplication = address % 4 == 0 ? 0x39 : 0x38;

@@ -11,7 +11,7 @@ namespace tavo::bench {
 // (relay outputs and push-button interfaces of the sample catalogue), so 80,000 rows of the
 // installation table, in the random order of a table that grew over the years. The tag file
 // names the networks in another random order and names the groups.
-testing::InstallationBuilder LargeInstallation();
+testing::InstallationBuilder LargeInstallation(int networks = 100, int units = 100);
 
 // Every record of the dBase table at path read field by field as text, memos included.
 struct TableReading {
