@@ -173,10 +173,17 @@ bool CommandDriver::SaveNetwork(const std::string& name, int number) {
     return true;
 }
 
-bool CommandDriver::SaveProjectFiles() {
+bool CommandDriver::SaveProjectFiles(const std::string& copyFrom) {
+    // Every file of the save is written to its temporary file before the first is put in
+    // place: a failure leaves every old file as it was and no new one.
     bool written = false;
     if (!Reported([&] {
-            written = SaveProject(state_);
+            AtomicBatch files;
+            written = SaveProject(state_, files);
+            if (!written) return true;
+            CopyNetworkFiles(state_, copyFrom, state_.Window.ProjectFileName, files);
+            files.Commit();
+            RemoveSurplusNetworkFiles(state_);
             return true;
         }))
         return false;
@@ -208,18 +215,11 @@ bool CommandDriver::SaveAs1Click() {
     std::string chosen;
     if (!state_.UserPrompts.ChooseSaveFile(request, chosen)) return false;
     window.ProjectFileName = chosen;
-    if (!SaveProjectFiles()) {
+    // The other networks' files come along in the same save.
+    if (!SaveProjectFiles(oldName)) {
         // Nothing is under the new name; the project stays where it was.
         window.ProjectFileName = oldName;
         window.ProjectBaseName = oldBase;
-        return false;
-    }
-    if (!Reported([&] {
-            CopyNetworkFiles(state_, oldName, window.ProjectFileName);
-            return true;
-        })) {
-        // The other networks are not all under the new name yet.
-        window.ProjectSaved = false;
         return false;
     }
     return true;
@@ -233,6 +233,7 @@ bool CommandDriver::Savelocalnetwork1Click() {
 
 bool CommandDriver::ReadNetwork(int number) {
     MainWindowState& window = state_.Window;
+    readIncomplete_ = false;
     if (window.ProjectFileName.empty()) {
         // An untitled project has no network files: a network not in memory is empty.
         ClearQuantities(state_.Units);
@@ -254,7 +255,9 @@ bool CommandDriver::ReadNetwork(int number) {
         return false;
     }
     if (read.SavedDate) window.NetworkSavedDate = *read.SavedDate;
-    window.NetworkSaved = true;
+    // Rows that were skipped are not written over the file without the user's Yes.
+    readIncomplete_ = read.Found && !read.Complete;
+    window.NetworkSaved = !readIncomplete_;
     return true;
 }
 
@@ -352,7 +355,7 @@ bool CommandDriver::OpenFile(const std::string& path) {
     }
     view_.ProjectDetailsChanged();
     if (window.CalculatorProject) FormActivate();
-    window.NetworkSaved = true;
+    window.NetworkSaved = !(read && readIncomplete_);
     window.ProjectSaved = true;
     view_.SelectTab(kSelectedUnitsTab);
     window.LoadedNetworkNumber = window.CurrentNetwork;

@@ -110,8 +110,9 @@ class CommandDriver : public CalculatorWindow {
     // The prompt before New or Open drops what is in memory: true to go on (No, or Yes and the
     // save succeeded), false to stop.
     bool SaveBeforeDropping();
-    // The file work of a save with the flags set only on success.
-    bool SaveProjectFiles();
+    // The file work of a save with the flags set only on success; copyFrom: Save As brings the
+    // other networks' files of that project along.
+    bool SaveProjectFiles(const std::string& copyFrom = {});
     bool SaveNetwork(const std::string& name, int number);
     // Reads network number into the UnitTable; an untitled project has no files. False, with
     // the error shown and the network in memory kept, when its file cannot be read.
@@ -155,6 +156,8 @@ class CommandDriver : public CalculatorWindow {
     std::unique_ptr<ProgramReports> reports_;
     ReportDevice device_;
     bool printCancelled_ = false;
+    // The network read last had rows that were skipped.
+    bool readIncomplete_ = false;
     bool printing_ = false;
 
     std::string caption_;

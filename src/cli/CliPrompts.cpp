@@ -40,8 +40,8 @@ void CliPrompts::ShowMessage(MessageKind kind, const std::string& text) {
 }
 
 Answer CliPrompts::AskYesNoCancel(MessageKind kind, const std::string& text) {
-    err_ << PrefixOf(kind) << ": " << ForTerminal(text) << " (answered Cancel)\n";
-    return Answer::Cancel;
+    err_ << PrefixOf(kind) << ": " << ForTerminal(text) << " (answered No)\n";
+    return Answer::No;
 }
 
 }  // namespace tavo

@@ -8,8 +8,8 @@ namespace tavo {
 
 // Prompts for a program without a window: every message goes to the error stream as
 // "warning: <text>" or "error: <text>", in UTF-8, a CR in the text becoming a line break.
-// Nobody is there to answer a question, so every question is answered Cancel, which
-// changes nothing.
+// Nobody is there to answer a question, and tavocalc-cli changes nothing it reads, so every
+// question ("Save network?") is answered No: nothing is written that the user did not ask for.
 class CliPrompts : public Prompts {
   public:
     explicit CliPrompts(std::ostream& err) : err_(err) {}

@@ -38,7 +38,7 @@ bool TakesEntry(const UnitType& unit, int listIndex) {
 }
 
 std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    return "\"" + ShownText(text) + "\"";
 }
 
 // Slots 0 to UnitCount, never past the table.

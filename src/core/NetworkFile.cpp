@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Directories.h"
+#include "platform/FileError.h"
 #include "platform/IniFile.h"
 #include "platform/Text.h"
 
@@ -12,6 +13,7 @@ namespace {
 constexpr std::size_t kRowWords = 10;
 constexpr std::size_t kCatNoColumn = 12;
 constexpr std::size_t kNetworkNameLength = 200;
+constexpr int kRecognisedWithin = 20;
 const std::string kDashes(32, '-');
 
 // Splits at runs of characters with codes 0 to 32; at most kRowWords words.
@@ -106,9 +108,16 @@ bool SaveNetworkFile(const AppState& state, const std::string& networkName, int 
 NetworkFileRead ReadNetworkFile(Catalogue& units, const std::string& path,
                                 const WarningSink& warn) {
     ClearQuantities(units);
-    if (!FileExists(path)) return {};
-    LineReader reader = LineReader::Open(path);
-    return ReadNetworkLines(units, reader, warn);
+    // Only a name that is not there at all is a missing file; anything else is opened, so that
+    // a directory or a device in its place is reported instead of read as an empty network.
+    if (!PathExists(path)) return {};
+    LineReader reader = LineReader::Open(path, kMaxNetworkFileBytes);
+    NetworkFileRead read = ReadNetworkLines(units, reader, warn);
+    if (!read.Recognised) {
+        ClearQuantities(units);
+        throw FileError::Because("Cannot read file", path, kNotANetworkFile);
+    }
+    return read;
 }
 
 NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const WarningSink& warn) {
@@ -117,8 +126,14 @@ NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const War
     read.Found = true;
     read.Complete = true;
     int dashLines = 0;
+    int lines = 0;
     std::string line;
-    while (read.Complete && reader.ReadLine(line)) {
+    // A row that cannot be taken is skipped with its warning; the rows after it still count.
+    while (reader.ReadLine(line)) {
+        // A network file names its network or draws its dash lines within its first lines.
+        if (++lines <= kRecognisedWithin && (IsNetworkNameLine(line) || line.find("-----") !=
+                                                                            std::string::npos))
+            read.Recognised = true;
         if (ToLowerAscii(line).find("saved") != std::string::npos) {
             const auto tab = line.rfind('\t');
             read.SavedDate = tab == std::string::npos ? line : line.substr(tab + 1);
@@ -129,8 +144,11 @@ NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const War
             ++dashLines;
             continue;
         }
-        if (dashLines >= 2 && !TrimSpaces(line).empty())
-            read.Complete = ParseNetworkRow(units, line, warn);
+        if (dashLines >= 2 && !TrimSpaces(line).empty() &&
+            (reader.LineCut() || !ParseNetworkRow(units, line, warn))) {
+            if (reader.LineCut()) warn("Unrecognised text " + ShownText(line) + " ignored");
+            read.Complete = false;
+        }
     }
     return read;
 }
@@ -141,7 +159,7 @@ bool ParseNetworkRow(Catalogue& units, const std::string& row, const WarningSink
     const std::string quantity = words.size() > 1 ? words[1] : std::string();
     int slot = 0;
     if (!FindUnitByCatNo(units, catNo, slot)) {
-        warn("Unknown unit Cat.No. " + catNo + " ignored");
+        warn("Unknown unit Cat.No. " + ShownText(catNo) + " ignored");
         return false;
     }
     if (IsNumeric(quantity)) {
@@ -152,7 +170,7 @@ bool ParseNetworkRow(Catalogue& units, const std::string& row, const WarningSink
             return true;
         }
     }
-    warn("Unrecognised text \"" + quantity + "\" ignored");
+    warn("Unrecognised text \"" + ShownText(quantity) + "\" ignored");
     return false;
 }
 
@@ -178,14 +196,20 @@ std::string ReadNetworkName(LineReader& reader, int number) {
 }
 
 void CopyNetworkFile(const std::string& oldProjectFileName, const std::string& newProjectFileName,
-                     int number) {
+                     int number, AtomicBatch& batch) {
     const std::string source = NetworkFilePath(oldProjectFileName, number);
-    if (!FileExists(source)) return;
-    LineReader reader = LineReader::Open(source);
-    AtomicWriter target(NetworkFilePath(newProjectFileName, number));
+    if (!PathExists(source)) return;
+    LineReader reader = LineReader::Open(source, kMaxNetworkFileBytes);
+    AtomicWriter& target = batch.Add(NetworkFilePath(newProjectFileName, number));
     std::string line;
     while (reader.ReadLine(line)) target.WriteLine(line);
-    target.Commit();
+}
+
+void CopyNetworkFile(const std::string& oldProjectFileName, const std::string& newProjectFileName,
+                     int number) {
+    AtomicBatch batch;
+    CopyNetworkFile(oldProjectFileName, newProjectFileName, number, batch);
+    batch.Commit();
 }
 
 std::string ReadInstallationProjectsDir(const std::string& iniDirectory) {

@@ -33,15 +33,21 @@ bool SaveNetworkFile(const AppState& state, const std::string& networkName, int 
                      AtomicBatch& batch);
 
 // What reading a network file found.
+inline constexpr std::size_t kMaxNetworkFileBytes = 1u << 20;
+inline constexpr const char* kNotANetworkFile =
+    "it is not a network file of Tavo Calculator (it names no network and has no dash lines)";
+
 struct NetworkFileRead {
-    bool Found = false;                    // the file exists
-    bool Complete = false;                 // it exists and every row was taken
+    bool Found = false;       // the file exists
+    bool Complete = false;    // it exists and every row was taken
+    bool Recognised = false;  // it names its network or has its dash lines in its first lines
     std::optional<std::string> SavedDate;  // from its "Saved" line, when it has one
 };
 
 // Clears all quantities and reads the network file at path into the UnitTable; rows it cannot
-// take go to warn. A missing file leaves every quantity 0. Throws FileError when the file
-// exists but cannot be read.
+// take go to warn, and the rows after them are still read. A missing file leaves every quantity
+// 0. Throws FileError when the file exists but cannot be read, is not a regular file, is too
+// large, or is not a network file at all (the quantities are then all 0).
 NetworkFileRead ReadNetworkFile(Catalogue& units, const std::string& path, const WarningSink& warn);
 // The same over lines already opened.
 NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const WarningSink& warn);
@@ -57,6 +63,8 @@ std::string ReadNetworkName(LineReader& reader, int number);
 // source does nothing.
 void CopyNetworkFile(const std::string& oldProjectFileName, const std::string& newProjectFileName,
                      int number);
+void CopyNetworkFile(const std::string& oldProjectFileName, const std::string& newProjectFileName,
+                     int number, AtomicBatch& batch);
 
 // Where the installation software keeps its projects: [TAVOV2] Projects of TAVO.INI in
 // iniDirectory; empty when not set.

@@ -5,6 +5,9 @@
 
 namespace tavo {
 
+// Why a file that is there cannot be opened as a file.
+inline constexpr const char* kNotAFile = "it is not a regular file";
+
 // A failure of the file system while a file was opened, read, written or removed.
 // The message names the operation and the file and carries the system's description,
 // e.g. "Cannot create file "/jobs/site.001": Permission denied".
@@ -14,6 +17,9 @@ class FileError : public std::runtime_error {
 
     // Builds the message from an errno value.
     static FileError FromErrno(const std::string& operation, const std::string& path, int error);
+    // Builds the message from a reason of the system's own.
+    static FileError Because(const std::string& operation, const std::string& path,
+                             const std::string& reason);
 };
 
 }  // namespace tavo

@@ -56,6 +56,11 @@ std::string Cut(std::string_view text, std::size_t n) {
     return std::string(text.substr(0, n));
 }
 
+std::string ShownText(std::string_view text) {
+    if (text.size() <= kShownTextLength) return std::string(text);
+    return std::string(text.substr(0, kShownTextLength)) + "...";
+}
+
 ScannedInteger ScanInteger(std::string_view text) {
     ScannedInteger result;
     std::size_t i = 0;

@@ -18,6 +18,11 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // The first n bytes of text (all of it when shorter).
 std::string Cut(std::string_view text, std::size_t n);
 
+// A text from a file as a message shows it: at most kShownTextLength characters, a longer one
+// cut and ended with "...", so that a damaged file cannot fill a message box or a terminal.
+inline constexpr std::size_t kShownTextLength = 120;
+std::string ShownText(std::string_view text);
+
 // An integer read the lenient way: leading spaces, an optional '+' or '-', then decimal digits
 // or hexadecimal digits after '$', 'x', 'X', '0x' or '0X'. Scanning stops at the first
 // character that does not fit. Value saturates at the limits of 64 bits.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -17,6 +18,11 @@ namespace tavo {
 FileError FileError::FromErrno(const std::string& operation, const std::string& path, int error) {
     // Messages are the system's 8-bit text; a path is spelt in the file system's UTF-8.
     return FileError(operation + " \"" + Utf8ToCp1252(path) + "\": " + std::strerror(error));
+}
+
+FileError FileError::Because(const std::string& operation, const std::string& path,
+                             const std::string& reason) {
+    return FileError(operation + " \"" + Utf8ToCp1252(path) + "\": " + reason);
 }
 
 namespace {
@@ -51,14 +57,28 @@ std::string DirectoryOf(const std::string& path) {
 
 }  // namespace
 
-LineReader LineReader::Open(const std::string& path) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+LineReader LineReader::Open(const std::string& path, std::size_t maxBytes) {
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) throw FileError::FromErrno("Cannot open file", path, errno);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) throw FileError::FromErrno("Cannot read file", path, errno);
     if (S_ISDIR(info.st_mode)) throw FileError::FromErrno("Cannot open file", path, EISDIR);
+    if (!S_ISREG(info.st_mode)) throw FileError::Because("Cannot open file", path, kNotAFile);
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
+        throw FileError::Because("Cannot read file", path,
+                                 "the file is too large (" + std::to_string(info.st_size) +
+                                     " bytes, at most " + std::to_string(maxBytes) + ")");
 
+    // Read to its end, which for most files is its size; a file that grows past the bound while
+    // it is read is refused as well.
+    const auto tooLarge = [&] {
+        return FileError::Because("Cannot read file", path,
+                                  "the file is too large (more than " + std::to_string(maxBytes) +
+                                      " bytes)");
+    };
     std::string data;
+    data.reserve(static_cast<std::size_t>(info.st_size));
     std::vector<char> chunk(64 * 1024);
     for (;;) {
         const ssize_t got = ::read(fd.get(), chunk.data(), chunk.size());
@@ -67,6 +87,7 @@ LineReader LineReader::Open(const std::string& path) {
             throw FileError::FromErrno("Cannot read file", path, errno);
         }
         if (got == 0) break;
+        if (data.size() + static_cast<std::size_t>(got) > maxBytes) throw tooLarge();
         data.append(chunk.data(), static_cast<std::size_t>(got));
     }
     return LineReader(std::move(data));
@@ -78,12 +99,17 @@ LineReader LineReader::FromBytes(std::string bytes) {
 
 bool LineReader::ReadLine(std::string& line) {
     if (pos_ >= data_.size()) return false;
-    const auto end = data_.find('\n', pos_);
+    const auto end = data_.find_first_of("\r\n", pos_);
     const std::size_t stop = end == std::string::npos ? data_.size() : end;
-    std::size_t length = stop - pos_;
-    if (end != std::string::npos && length > 0 && data_[stop - 1] == '\r') --length;
-    line.assign(data_, pos_, length);
-    pos_ = end == std::string::npos ? data_.size() : end + 1;
+    const std::size_t length = stop - pos_;
+    cut_ = length > kMaxLineLength;
+    line.assign(data_, pos_, cut_ ? kMaxLineLength : length);
+    if (end == std::string::npos)
+        pos_ = data_.size();
+    else if (data_[end] == '\r' && end + 1 < data_.size() && data_[end + 1] == '\n')
+        pos_ = end + 2;
+    else
+        pos_ = end + 1;
     return true;
 }
 
@@ -191,6 +217,11 @@ void AtomicBatch::Sync() {
         if (::fsync(writer->fd_) != 0)
             throw FileError::FromErrno("Cannot write file", writer->Path(), errno);
 #endif
+}
+
+bool PathExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
 bool FileExists(const std::string& path) {

@@ -164,12 +164,20 @@ bool ImportInstallerDetails(ProjectDetails& details, const std::string& path) {
     return true;
 }
 
-bool SaveProject(AppState& state) {
+bool SaveProject(AppState& state, AtomicBatch& batch) {
     MainWindowState& window = state.Window;
-    window.ProjectBaseName = PathWithoutExtension(window.ProjectFileName);
-    if (window.ProjectBaseName.empty()) return false;
-    WriteProjectFile(state.Project, ReplaceExtension(window.ProjectFileName, ".tav"));
-    SaveNetworkFile(state, window.LoadedNetworkName, window.LoadedNetworkNumber);
+    const std::string base = PathWithoutExtension(window.ProjectFileName);
+    if (base.empty()) return false;
+    window.ProjectBaseName = base;
+    WriteProjectFile(state.Project, ReplaceExtension(window.ProjectFileName, ".tav"), batch);
+    SaveNetworkFile(state, window.LoadedNetworkName, window.LoadedNetworkNumber, batch);
+    return true;
+}
+
+bool SaveProject(AppState& state) {
+    AtomicBatch batch;
+    if (!SaveProject(state, batch)) return false;
+    batch.Commit();
     RemoveSurplusNetworkFiles(state);
     return true;
 }
@@ -179,11 +187,18 @@ void RemoveSurplusNetworkFiles(AppState& state) {
         RemoveFileIfExists(NetworkFilePath(state.Window.ProjectFileName, n));
 }
 
-void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName) {
+void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName,
+                      AtomicBatch& batch) {
     // An untitled project has no network files: nothing to bring along.
     if (oldName.empty() || oldName == newName || state.Window.NetworkCount == 1) return;
     for (int n = 1; n <= state.Window.NetworkCount; ++n)
-        if (n != state.Window.CurrentNetwork) CopyNetworkFile(oldName, newName, n);
+        if (n != state.Window.CurrentNetwork) CopyNetworkFile(oldName, newName, n, batch);
+}
+
+void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName) {
+    AtomicBatch batch;
+    CopyNetworkFiles(state, oldName, newName, batch);
+    batch.Commit();
 }
 
 }  // namespace tavo

@@ -33,12 +33,17 @@ bool ImportInstallerDetails(ProjectDetails& details, const std::string& path);
 // Returns false, with nothing written, when the file name leaves no base for the network
 // files. Throws FileError; nothing is marked saved here, the caller does that after success.
 bool SaveProject(AppState& state);
+// The same files put into batch, which the caller commits; the surplus network files are then
+// the caller's to remove.
+bool SaveProject(AppState& state, AtomicBatch& batch);
 
 // Deletes the network files numbered above NetworkCount (up to 100) that exist.
 void RemoveSurplusNetworkFiles(AppState& state);
 
 // Save As: copies the other networks' files from the old project name to the new one.
 void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName);
+void CopyNetworkFiles(AppState& state, const std::string& oldName, const std::string& newName,
+                      AtomicBatch& batch);
 
 // The project number of networks read from the "Networks:" value.
 int NetworkCountFromText(const std::string& value);

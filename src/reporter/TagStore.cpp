@@ -78,13 +78,27 @@ std::unique_ptr<T, TTagStore::EntryDeleter<T>> TTagStore::MakeEntry() {
 // Builds an entry, lets fill set its fields and appends it; when memory runs out anywhere on
 // the way, the list stays as it was and one diagnostic line tells which kind was lost.
 template <class T, class Fill>
-void TTagStore::Add(Entries<T>& list, Fill fill, std::string_view failure) {
+T* TTagStore::Add(Entries<T>& list, Fill fill, std::string_view failure) {
     try {
         auto entry = MakeEntry<T>();
         fill(*entry);
         list.push_back(std::move(entry));
+        return list.back().get();
     } catch (const std::bad_alloc&) {
         diagnostics_.Write(kUnitName, failure);
+        return nullptr;
+    }
+}
+
+// The first entry of each key is the one a look-up finds.
+template <class T>
+void TTagStore::Index(std::unordered_map<int, const T*>& index, int key, const T* entry) {
+    if (entry == nullptr) return;
+    try {
+        index.try_emplace(key, entry);
+    } catch (const std::bad_alloc&) {
+        // The entry stays; look-ups fall back to scanning its list.
+        indexComplete_ = false;
     }
 }
 
@@ -93,6 +107,10 @@ void TTagStore::ClearTags() {
     bridges_.clear();
     applications_.clear();
     networks_.clear();
+    applicationIndex_.clear();
+    networkIndex_.clear();
+    groupIndex_.clear();
+    indexComplete_ = true;
     defaultApplication_ = &noApplication_;
     defaultNetwork_ = &noNetwork_;
     defaultGroup_ = &noGroup_;
@@ -106,18 +124,19 @@ void TTagStore::ClearTags() {
 }
 
 void TTagStore::AddApplication(std::string_view name, std::string_view hex) {
-    Add(
+    const TApplicationItem* entry = Add(
         applications_,
         [&](TApplicationItem& item) {
             item.Name = Cut(name, kTagNameLength);
             item.Code = HexByte(hex);
         },
         "Unable to add a application item");
+    if (entry != nullptr) Index(applicationIndex_, entry->Code, entry);
 }
 
 void TTagStore::AddNetwork(std::string_view name, std::string_view f0, std::string_view f1,
                            std::string_view number, std::string_view f3) {
-    Add(
+    const TNetworkItem* entry = Add(
         networks_,
         [&](TNetworkItem& item) {
             item.Name = Cut(name, kTagNameLength);
@@ -127,11 +146,12 @@ void TTagStore::AddNetwork(std::string_view name, std::string_view f0, std::stri
             item.Field3 = DecimalOrZero(f3);
         },
         "Unable to add a network item");
+    if (entry != nullptr) Index(networkIndex_, entry->Number, entry);
 }
 
 void TTagStore::AddGroup(std::string_view name, std::string_view network, std::string_view address,
                          std::string_view application) {
-    Add(
+    const TGroupItem* entry = Add(
         groups_,
         [&](TGroupItem& item) {
             item.Name = Cut(name, kTagNameLength);
@@ -140,6 +160,7 @@ void TTagStore::AddGroup(std::string_view name, std::string_view network, std::s
             item.Application = &ApplicationByCode(HexByte(application));
         },
         "Unable to add a groups item");
+    if (entry != nullptr) Index(groupIndex_, entry->Address, entry);
 }
 
 void TTagStore::AddBridge(std::string_view first, std::string_view second) {
@@ -168,28 +189,38 @@ void TTagStore::AddLevel(std::string_view name, std::string_view network, std::s
         "Unable to add a level item");
 }
 
+template <class T, class Matches>
+const T* TTagStore::Look(const std::unordered_map<int, const T*>& index, const Entries<T>& list,
+                         int key, Matches matches) const {
+    if (indexComplete_) {
+        const auto found = index.find(key);
+        return found != index.end() ? found->second : nullptr;
+    }
+    return FindFirst(list, matches);
+}
+
 const TApplicationItem& TTagStore::ApplicationByCode(int code) const {
-    const auto* found =
-        FindFirst(applications_, [code](const auto& item) { return item->Code == code; });
+    const auto* found = Look(applicationIndex_, applications_, code,
+                             [code](const auto& item) { return item->Code == code; });
     return found != nullptr ? *found : *defaultApplication_;
 }
 
 const TNetworkItem& TTagStore::NetworkByNumber(int number) const {
-    const auto* found =
-        FindFirst(networks_, [number](const auto& item) { return item->Number == number; });
+    const auto* found = Look(networkIndex_, networks_, number,
+                             [number](const auto& item) { return item->Number == number; });
     return found != nullptr ? *found : *defaultNetwork_;
 }
 
 const TGroupItem& TTagStore::GroupByAddress(int address) const {
-    const auto* found =
-        FindFirst(groups_, [address](const auto& item) { return item->Address == address; });
+    const auto* found = Look(groupIndex_, groups_, address,
+                             [address](const auto& item) { return item->Address == address; });
     return found != nullptr ? *found : *defaultGroup_;
 }
 
 void ReadTagFile(TTagStore& store, const std::string& base) {
     const std::string path = TagFilePath(base);
     if (path.empty()) return;
-    LineReader reader = LineReader::Open(path);
+    LineReader reader = LineReader::Open(path, kMaxTagFileBytes);
     ReadTagFile(store, reader);
 }
 

@@ -4,12 +4,16 @@
 #include <memory_resource>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
 
 namespace tavo {
+
+// A tag file is read only up to this size.
+inline constexpr std::size_t kMaxTagFileBytes = 64u << 20;
 
 // Text limits of the entries; longer texts are cut.
 inline constexpr std::size_t kTagNameLength = 20;
@@ -114,7 +118,12 @@ class TTagStore {
     template <class T>
     std::unique_ptr<T, EntryDeleter<T>> MakeEntry();
     template <class T, class Fill>
-    void Add(Entries<T>& list, Fill fill, std::string_view failure);
+    T* Add(Entries<T>& list, Fill fill, std::string_view failure);
+    template <class T>
+    void Index(std::unordered_map<int, const T*>& index, int key, const T* entry);
+    template <class T, class Matches>
+    const T* Look(const std::unordered_map<int, const T*>& index, const Entries<T>& list,
+                  int key, Matches matches) const;
 
     Diagnostics diagnostics_;
     std::pmr::memory_resource* memory_;
@@ -122,6 +131,12 @@ class TTagStore {
     Entries<TNetworkItem> networks_;
     Entries<TGroupItem> groups_;
     Entries<TBridgeItem> bridges_;
+    // The first entry of each key, so that a look-up costs the same however long the tag
+    // file; while memory was short for an index, look-ups scan the lists instead.
+    std::unordered_map<int, const TApplicationItem*> applicationIndex_;
+    std::unordered_map<int, const TNetworkItem*> networkIndex_;
+    std::unordered_map<int, const TGroupItem*> groupIndex_;
+    bool indexComplete_ = true;
 
     // What look-ups yield while a list holds no default: before the first ClearTags, or when
     // memory ran out while ClearTags added it.

@@ -351,7 +351,7 @@ TEST_F(CommandDriverTest, AnUnreadableNetworkFileIsNeverWrittenOver) {
     EXPECT_EQ(std::filesystem::read_symlink(Path("site.002")), "/proc/self/mem");
 }
 
-TEST_F(CommandDriverTest, SaveAsWhoseCopyFailsLeavesTheProjectUnsaved) {
+TEST_F(CommandDriverTest, ASaveAsWhoseCopyFailsWritesNothingAndKeepsTheProjectWhereItWas) {
     Start();
     MakeProject();
     driver.cbxNetworksChange(0);
@@ -361,12 +361,10 @@ TEST_F(CommandDriverTest, SaveAsWhoseCopyFailsLeavesTheProjectUnsaved) {
     EXPECT_FALSE(driver.SaveAs1Click());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(prompts.shown[0].Text.rfind("Cannot read file", 0) == 0);
-    EXPECT_FALSE(state.Window.ProjectSaved);
-    EXPECT_TRUE(Exists("other.001"));
-    // Closing therefore still asks.
-    prompts.answers = {Answer::No};
-    EXPECT_TRUE(driver.FormCloseQuery());
-    EXPECT_EQ(prompts.Texts().back(), "Save project before exit?");
+    EXPECT_FALSE(Exists("other.tav"));
+    EXPECT_FALSE(Exists("other.001"));
+    EXPECT_EQ(state.Window.ProjectFileName, Path("site.tav"));
+    EXPECT_EQ(view.Caption, "Tavo Calculator/Installation Reporter [" + Path("site.tav") + "]");
 }
 
 TEST_F(CommandDriverTest, SaveAsOfAnUntitledProjectCopiesNoStrayFiles) {

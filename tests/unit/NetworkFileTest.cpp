@@ -188,7 +188,7 @@ TEST_F(NetworkFileTest, ReaderTakesRowsAfterTheSecondDashLineOnly) {
     EXPECT_EQ(state.Window.NetworkSavedDate, "SAVED ON MONDAY");
 }
 
-TEST_F(NetworkFileTest, RejectedRowEndsTheReadWithItsWarning) {
+TEST_F(NetworkFileTest, ARejectedRowIsSkippedWithItsWarningAndTheRowsAfterItAreRead) {
     const std::string project = UseProject();
     struct Case {
         const char* Row;
@@ -212,8 +212,8 @@ TEST_F(NetworkFileTest, RejectedRowEndsTheReadWithItsWarning) {
         EXPECT_FALSE(Read(project, 1));
         EXPECT_EQ(Qty(1), 3);
         EXPECT_EQ(Qty(2), 0);
-        EXPECT_EQ(Qty(3), 0);
-        EXPECT_EQ(Qty(4), 0);
+        EXPECT_EQ(Qty(3), 4);
+        EXPECT_EQ(Qty(4), 2);
         EXPECT_EQ(prompts.shown, (std::vector<Shown>{{MessageKind::Warning, c.Warning, false}}));
     }
 }

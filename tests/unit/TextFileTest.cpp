@@ -58,16 +58,26 @@ class Umask {
     mode_t old_;
 };
 
-TEST(LineReader, SplitsAtCrLfAndLoneLf) {
+TEST(LineReader, SplitsAtCrLfLoneLfAndLoneCr) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(AllLines(LineReader::FromBytes("one\r\ntwo\nthree\r\n")),
               (Lines{"one", "two", "three"}));
     EXPECT_EQ(AllLines(LineReader::FromBytes("a\r\n\r\n\nlast")), (Lines{"a", "", "", "last"}));
     EXPECT_EQ(AllLines(LineReader::FromBytes("\r\n")), Lines{""});
     EXPECT_EQ(AllLines(LineReader::FromBytes("")), Lines{});
-    // A CR that does not end a line is part of it, as is every other byte.
+    // A lone CR ends a line too (files saved with old Macintosh line ends); every other byte
+    // belongs to its line.
     EXPECT_EQ(AllLines(LineReader::FromBytes(std::string("a\rb\r\r\n\xe9\0z\n", 10))),
-              (Lines{"a\rb\r", std::string("\xe9\0z", 3)}));
+              (Lines{"a", "b", "", std::string("\xe9\0z", 3)}));
+    // A line longer than the bound is cut, and the reader says so for that line only.
+    LineReader longLine = LineReader::FromBytes(std::string(kMaxLineLength + 5, 'x') + "\nshort");
+    std::string line;
+    ASSERT_TRUE(longLine.ReadLine(line));
+    EXPECT_EQ(line.size(), kMaxLineLength);
+    EXPECT_TRUE(longLine.LineCut());
+    ASSERT_TRUE(longLine.ReadLine(line));
+    EXPECT_EQ(line, "short");
+    EXPECT_FALSE(longLine.LineCut());
 
     TempDir dir;
     WriteBytes(dir.File("f.txt"), "x\r\ny\nz");
