@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libcli11-dev
   xvfb xauth poppler-utils shapelib python3-dbf
   cups cups-client printer-driver-cups-pdf
+  desktop-file-utils appstream shared-mime-info libxml2-utils groff-base file x11-utils dpkg-dev
 )
 
 missing=()

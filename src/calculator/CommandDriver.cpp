@@ -1,7 +1,11 @@
 #include "calculator/CommandDriver.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <optional>
+#include <utility>
 #include "calculator/NetworkSelector.h"
 #include "calculator/ProjectCommandsText.h"
 
@@ -120,6 +124,7 @@ bool CommandDriver::FormActivate() {
     }
     firstActivation_ = false;
     activating_ = false;
+    if (first && !startupFile_.empty()) OpenFromCommandLine(std::exchange(startupFile_, {}));
     return true;
 }
 
@@ -362,6 +367,16 @@ bool CommandDriver::OpenFile(const std::string& path) {
     window.LoadedNetworkName = SelectorItem(window.CurrentNetwork - 1);
     RefreshAfterRead();
     return read;
+}
+
+bool CommandDriver::OpenFromCommandLine(const std::string& path) {
+    struct stat info {};
+    const int error = ::stat(path.c_str(), &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    if (error != 0) {
+        state_.UserPrompts.Error(FileError::FromErrno("Cannot open file", path, error).what());
+        return false;
+    }
+    return OpenFile(path);
 }
 
 bool CommandDriver::OpenInstallationProject() {

@@ -48,6 +48,13 @@ class CommandDriver : public CalculatorWindow {
     // encoding). True when a project was read, or an installation imported.
     bool OpenFile(const std::string& path);
 
+    // Open for the file named on the program's command line: as OpenFile, once the file is
+    // known to be there (the open dialog offers only files that are); otherwise the reason is
+    // shown and the new project stays.
+    bool OpenFromCommandLine(const std::string& path);
+    // The file to open that way as soon as the first activation has finished the start-up.
+    void OpenAfterStartUp(std::string path) { startupFile_ = std::move(path); }
+
     // The installation import, run by Open for a tag file once the window has been reset to a
     // new project named after it: builds the networks from the installation, then shows
     // network 1 and the warning that power supply units may be missing. False, with the
@@ -166,6 +173,7 @@ class CommandDriver : public CalculatorWindow {
     std::vector<std::string> items_;
     int index_ = 0;
     bool firstActivation_ = true;
+    std::string startupFile_;
     bool calculatorReady_ = false;
     bool activating_ = false;
 };

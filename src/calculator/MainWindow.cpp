@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 
 #include "calculator/CalculatorPage.h"
 #include "calculator/HintDialog.h"
+#include "calculator/StartupArguments.h"
 #include "components/QtText.h"
 
 namespace tavo {
@@ -65,9 +67,15 @@ TVCALC::TVCALC(AppState& state, QStringList arguments, std::string catalogue, st
     layout->addWidget(page_, 1);
     setCentralWidget(central);
     BuildStatusBar();
-    driver_ = std::make_unique<CommandDriver>(
-        state, static_cast<MainWindowView&>(*this), std::move(catalogue),
-        arguments.isEmpty() ? std::string() : arguments.first().toStdString(), alias);
+    std::vector<std::string> words;
+    for (const QString& argument : arguments)
+        words.push_back(QFile::encodeName(argument).toStdString());
+    const StartupArguments startup = ParseStartupArguments(words);
+    driver_ = std::make_unique<CommandDriver>(state, static_cast<MainWindowView&>(*this),
+                                              std::move(catalogue), startup.AddressLimit, alias);
+    // The file named on the command line opens once the window is up, as File > Open opens
+    // the file chosen in its dialog.
+    driver_->OpenAfterStartUp(startup.File);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

@@ -57,7 +57,8 @@ struct MainWindowServices {
 class TVCALC : public QMainWindow, private MainWindowView {
     Q_OBJECT
   public:
-    // arguments are the program's command-line arguments without the program name;
+    // arguments are the program's command-line arguments without the program name
+    // (`[LIMIT] [FILE]`, see StartupArguments: the file is opened once the window is shown);
     // catalogue is the path of TAVOUNIT.DAT, alias that of TavoAlias.als (empty for none).
     TVCALC(AppState& state, QStringList arguments, std::string catalogue, std::string alias = {},
            QWidget* parent = nullptr);

@@ -13,6 +13,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(tavo::kApplicationTitle));
+    // Lets the desktop match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVO_APP_ID));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);
@@ -21,15 +23,15 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     const std::string programDirectory = tavo::ProgramDirectory();
     const std::string helpFile =
-        tavo::FindSupportFile("TavoCalc.hlp", tavo::WorkingDirectory(), programDirectory);
+        tavo::FindSupportFile(tavo::kHelpFileName, tavo::WorkingDirectory(), programDirectory);
     const std::string alias =
         tavo::FindSupportFile(tavo::kAliasFileName, tavo::WorkingDirectory(), programDirectory);
     const std::string logo =
-        tavo::FindSupportFile("TavoLogo.jpg", tavo::WorkingDirectory(), programDirectory);
+        tavo::FindSupportFile(tavo::kLogoFileName, tavo::WorkingDirectory(), programDirectory);
     tavo::MessageBoxPrompts prompts;
     tavo::TavoApplication program(prompts, arguments,
-                                  tavo::JoinPath(programDirectory, tavo::kDataFileName), helpFile,
-                                  alias, logo);
+                                  tavo::FindProgramFile(tavo::kDataFileName, programDirectory),
+                                  helpFile, alias, logo);
     prompts.SetParent(&program.Window());
     QObject::connect(&program.Window(), &tavo::TVCALC::CatalogueMissing, &application,
                      [] { QCoreApplication::exit(1); });

@@ -60,7 +60,7 @@ int RunReport(const SessionOptions& options, const ReportOptions& report,
     QGuiApplication application(count, arguments);
 
     CliSession session(options, programDirectory, err);
-    const std::string logo = FindSupportFile("TavoLogo.jpg", WorkingDirectory(), programDirectory);
+    const std::string logo = FindSupportFile(kLogoFileName, WorkingDirectory(), programDirectory);
     PdfView view(session.State(), session.Prompts(), report.Output, LoadReportLogo(logo));
     if (!session.Open(&view)) return 1;
     PrintRequest request;

@@ -17,7 +17,7 @@ bool CliSession::Open(CliView* view) {
         view = ownView_.get();
     }
     const std::string catalogue = options_.Catalogue.empty()
-                                      ? JoinPath(programDirectory_, kDataFileName)
+                                      ? FindProgramFile(kDataFileName, programDirectory_)
                                       : options_.Catalogue;
     const std::string alias =
         options_.Alias.empty()
@@ -25,7 +25,7 @@ bool CliSession::Open(CliView* view) {
             : options_.Alias;
     driver_ =
         std::make_unique<CommandDriver>(*state_, *view, catalogue, options_.AddressLimit, alias);
-    return driver_->FormActivate() && driver_->OpenFile(options_.Project);
+    return driver_->FormActivate() && driver_->OpenFromCommandLine(options_.Project);
 }
 
 }  // namespace tavo

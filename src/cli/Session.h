@@ -13,7 +13,7 @@ namespace tavo {
 
 // What every command of tavocalc-cli that opens a project takes.
 struct SessionOptions {
-    std::string Catalogue;     // TAVOUNIT.DAT to use; empty for the one beside the program
+    std::string Catalogue;     // TAVOUNIT.DAT to use; empty for the program's own
     std::string Alias;         // TavoAlias.als to use; empty for the one the program finds
     std::string AddressLimit;  // as the desktop program's first argument takes it
     std::string Project;       // the project file, or the installation's tag file
@@ -29,8 +29,9 @@ class CliSession {
     CliPrompts& Prompts() { return prompts_; }
     CommandDriver& Driver() { return *driver_; }
 
-    // Starts the program with the view (by default a CliView) and opens the project; false,
-    // with the messages written, when the catalogue or the project cannot be read.
+    // Starts the program with the view (by default a CliView) and opens the project as the
+    // desktop program opens a file named on its command line; false, with the messages
+    // written, when the catalogue or the project cannot be read or is not there.
     bool Open(CliView* view = nullptr);
 
   private:

@@ -40,7 +40,8 @@ int Leftover(const std::vector<std::string>& remaining, const char* command, con
 void AddProjectOptions(CLI::App* command, tavo::SessionOptions& options, bool addressLimit = true) {
     command
         ->add_option("--catalogue", options.Catalogue,
-                     "unit catalogue to use (default: TAVOUNIT.DAT beside the program)")
+                     "unit catalogue to use (default: TAVOUNIT.DAT beside the program, else in "
+                     "share/tavocalc of its installation)")
         ->option_text("FILE");
     if (addressLimit)
         command
@@ -93,7 +94,7 @@ int main(int argc, char** argv) {
     importCommand
         ->add_option("--alias", import.Alias,
                      "alias list to use (default: TavoAlias.als in the working directory, then "
-                     "beside the program)")
+                     "beside the program, then in share/tavocalc of its installation)")
         ->option_text("FILE");
     importCommand->add_option("--csv", csv, "also export the installation table as CSV")
         ->option_text("FILE");

@@ -301,8 +301,9 @@ void THelpViewer::ShowUnavailable() {
         QStringLiteral("<h2>Help is not available</h2>"
                        "<p>The help file \"%1\" %2.</p>"
                        "<p>Tavo Calculator looks for TavoCalc.hlp in the working directory, "
-                       "then beside the program. Copy the help file to one of them and start "
-                       "Tavo Calculator again.</p>")
+                       "then beside the program, then in share/tavocalc of its installation. "
+                       "Copy the help file to one of them and start Tavo Calculator "
+                       "again.</p>")
             .arg(path.toHtmlEscaped(), reason.toHtmlEscaped()));
     UpdateButtons();
 }

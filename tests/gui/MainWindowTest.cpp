@@ -265,9 +265,16 @@ class MainWindowTest : public QObject {
         QVERIFY(!window_->isVisible());
     }
 
-    // The sample installation, opened as a user would: the import asks about the shared codes,
-    // warns, and shows network 1 of the named networks.
+    // The sample installation, opened as a user would (File > Open, or its tag file given on
+    // the command line): the import asks about the shared codes, warns, and shows network 1
+    // of the named networks.
+    void openingAnInstallationImportsIt_data() {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("File > Open") << false;
+        QTest::newRow("command line") << true;
+    }
     void openingAnInstallationImportsIt() {
+        QFETCH(bool, commandLine);
         for (const char* name : {"Harbour.tag", "Harbour.dbf", "Harbour.DBT"})
             QVERIFY(QFile::copy(
                 QStringLiteral(TAVO_SOURCE_DIR "/examples/Harbour/") + QLatin1String(name),
@@ -276,8 +283,10 @@ class MainWindowTest : public QObject {
                                   tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TAVOUNIT.DAT"));
         tavo::testing::WriteBytes(Path("TavoAlias.als"),
                                   tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TavoAlias.als"));
-        window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{}, Path("TAVOUNIT.DAT"),
-                                                 Path("TavoAlias.als"));
+        const QString tag = QString::fromStdString(Path("Harbour.tag"));
+        window_ =
+            std::make_unique<tavo::TVCALC>(*state_, commandLine ? QStringList{tag} : QStringList{},
+                                           Path("TAVOUNIT.DAT"), Path("TavoAlias.als"));
         std::vector<std::string> asked;
         window_->Services().SelectCatalogueEntry =
             [&](const tavo::Catalogue& units, const std::string& code, const std::string& network,
@@ -289,8 +298,12 @@ class MainWindowTest : public QObject {
             };
         window_->show();
         QVERIFY(window_->FormActivate());
-        prompts_->files = {Path("Harbour.tag")};
-        Action("Open1")->trigger();
+        if (commandLine) {
+            QTRY_VERIFY(window_->windowTitle().endsWith(tag + QStringLiteral("]")));
+        } else {
+            prompts_->files = {Path("Harbour.tag")};
+            Action("Open1")->trigger();
+        }
         QCOMPARE(asked, (std::vector<std::string>{"SENS Main building 19/13",
                                                   "ALARM Main building 37/25"}));
         QCOMPARE(Messages().size(), 2);
@@ -336,6 +349,42 @@ class MainWindowTest : public QObject {
         QCOMPARE(prompts_->dialogs.back().Title, std::string("Save Export"));
         QVERIFY(tavo::testing::ReadBytes(Path("net.csv")).rfind("\"Project\",\"\"\r\n", 0) == 0);
         QCOMPARE(Messages(), QStringList{QStringLiteral("Export Complete!")});
+    }
+
+    // `tavocalc 150 Sample.tav`: the address limit as ever, and the project opened once the
+    // window is up, as File > Open opens it; a file that is not there is reported and leaves
+    // the new project.
+    void aProjectOnTheCommandLineOpensAfterStartUp() {
+        for (const char* name : {"Sample.tav", "Sample.001", "Sample.002", "Sample.003"})
+            QVERIFY(QFile::copy(QStringLiteral(TAVO_SOURCE_DIR "/examples/") + QLatin1String(name),
+                                QString::fromStdString(Path(name))));
+        tavo::testing::WriteBytes(Path("TAVOUNIT.DAT"),
+                                  tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TAVOUNIT.DAT"));
+        const QString project = QString::fromStdString(Path("Sample.tav"));
+        window_ = std::make_unique<tavo::TVCALC>(
+            *state_, QStringList{QStringLiteral("150"), project}, Path("TAVOUNIT.DAT"));
+        window_->show();
+        QTRY_COMPARE(window_->windowTitle(),
+                     QStringLiteral("Tavo Calculator/Installation Reporter [") + project +
+                         QStringLiteral("]"));
+        QCOMPARE(state_->Evaluation.MaxAddressable, 150);
+        QCOMPARE(Selector()->count(), 3);
+        QCOMPARE(Selector()->currentIndex(), 0);
+        QCOMPARE(LabelText("lblInstaller"), QStringLiteral("Robin Quayle"));
+        QCOMPARE(window_->Page().Lists().TabIndex(), 7);
+        QVERIFY(state_->Window.ProjectSaved && state_->Window.NetworkSaved);
+        QVERIFY(prompts_->shown.empty());
+
+        window_.reset();
+        state_ = std::make_unique<tavo::AppState>(*prompts_);
+        const QString gone = QString::fromStdString(Path("Gone.tav"));
+        window_ = std::make_unique<tavo::TVCALC>(*state_, QStringList{gone}, Path("TAVOUNIT.DAT"));
+        window_->show();
+        QTRY_COMPARE(Messages().size(), 1);
+        QCOMPARE(Messages()[0], QStringLiteral("Cannot open file \"") + gone +
+                                    QStringLiteral("\": No such file or directory"));
+        QVERIFY(window_->windowTitle().endsWith(QStringLiteral("[Untitled]")));
+        QVERIFY(state_->Window.ProjectFileName.empty());
     }
 
     void fileDialogFiltersShowEachPatternOnce() {

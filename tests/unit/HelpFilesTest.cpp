@@ -1,5 +1,6 @@
 // Where the program finds its help file and alias list: the working directory first, then
-// beside the program, and otherwise the working directory's path for the message.
+// beside the program, then in share/tavocalc of an installation, and otherwise the working
+// directory's path for the message; the catalogue only beside the program or in share/tavocalc.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -52,6 +53,36 @@ TEST(FindSupportFile, OnlyRegularFilesCount) {
 
     // Names are compared as the file system does: another case is another file.
     EXPECT_EQ(dirs.Found("tavocalc.hlp"), dirs.working.File("tavocalc.hlp"));
+}
+
+// An installed copy: the programs in PREFIX/bin, their support files in PREFIX/share/tavocalc.
+TEST(FindSupportFile, AnInstalledCopyFindsItsFilesInShare) {
+    TempDir prefix, working;
+    const std::string bin = prefix.File("bin") + "/";
+    const std::string share = prefix.File("share/tavocalc") + "/";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(share);
+    EXPECT_EQ(InstalledDataDirectory(bin), share);
+    EXPECT_EQ(InstalledDataDirectory(prefix.File("bin")), share);
+
+    // Nowhere yet: the help file is expected in the working directory, the catalogue beside
+    // the program.
+    EXPECT_EQ(FindSupportFile(kHelpFileName, working.Path(), bin), working.File(kHelpFileName));
+    EXPECT_EQ(FindProgramFile("TAVOUNIT.DAT", bin), bin + "TAVOUNIT.DAT");
+
+    for (const char* name : {kHelpFileName, kAliasFileName, "TAVOUNIT.DAT"})
+        WriteBytes(share + name, "installed");
+    EXPECT_EQ(FindSupportFile(kHelpFileName, working.Path(), bin), share + kHelpFileName);
+    EXPECT_EQ(FindProgramFile("TAVOUNIT.DAT", bin), share + "TAVOUNIT.DAT");
+
+    // A file beside the program (a build tree) comes before the installed one, one in the
+    // working directory before both; the catalogue is never taken from the working directory.
+    WriteBytes(bin + kAliasFileName, "beside");
+    EXPECT_EQ(FindSupportFile(kAliasFileName, working.Path(), bin), bin + kAliasFileName);
+    WriteBytes(working.File(kHelpFileName), "working");
+    WriteBytes(working.File("TAVOUNIT.DAT"), "working");
+    EXPECT_EQ(FindSupportFile(kHelpFileName, working.Path(), bin), working.File(kHelpFileName));
+    EXPECT_EQ(FindProgramFile("TAVOUNIT.DAT", bin), share + "TAVOUNIT.DAT");
 }
 
 TEST(FindSupportFile, SameDirectoryForBoth) {
