@@ -1,10 +1,16 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "platform/Prompts.h"
 
 namespace tavo {
+
+// UTF-8 text made safe for a terminal: control characters other than line breaks and TABs
+// (ESC among them) are shown as \xNN instead of being sent.
+std::string TerminalText(std::string_view utf8);
 
 // Prompts for a program without a window: every message goes to the error stream as
 // "warning: <text>" or "error: <text>", in UTF-8, a CR in the text becoming a line break.

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/CliPrompts.h"
 #include "core/NetworkStatus.h"
 #include "platform/CodePage.h"
 
@@ -9,7 +10,7 @@ namespace tavo {
 namespace {
 
 std::string Utf8(const std::string& text) {
-    return Cp1252ToUtf8(text);
+    return TerminalText(Cp1252ToUtf8(text));
 }
 
 void PrintCurrentLine(std::ostream& out, const char* name, const StatusLine& line) {

@@ -17,7 +17,7 @@ inline std::string FromQt(const QString& text) {
 
 // A message text for a box: a CR, or a CR LF, starts a new line.
 inline QString MessageText(const std::string& text) {
-    QString out = ToQt(text);
+    QString out = QString::fromStdString(MessageToUtf8(text));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;

@@ -1,5 +1,6 @@
 #include "core/Catalogue.h"
 
+#include "platform/CodePage.h"
 #include "platform/Text.h"
 
 namespace tavo {
@@ -77,8 +78,9 @@ void ResetUnitTable(Catalogue& catalogue) {
 
 std::string MissingDataFileMessage(const std::string& path) {
     const std::string title = kApplicationTitle;
-    return "Unable to find data file\r\"" + path + "\"!\rData file must exist before " + title +
-           " can work!\r" + title + " will now terminate!";
+    return "Unable to find data file\r\"" + PathInMessage(path) +
+           "\"!\rData file must exist before " + title + " can work!\r" + title +
+           " will now terminate!";
 }
 
 bool LoadUnitCatalogue(Catalogue& catalogue, const std::string& path, const WarningSink& warn) {

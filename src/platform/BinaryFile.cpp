@@ -59,7 +59,7 @@ std::optional<FileBytes> ReadWholeFileIfExists(const std::string& path) {
     if (::fstat(fd.get(), &info) != 0) throw FileError::FromErrno("Cannot read file", path, errno);
     if (S_ISDIR(info.st_mode)) throw FileError::FromErrno("Cannot open file", path, EISDIR);
     if (!S_ISREG(info.st_mode))
-        throw FileError("Cannot open file \"" + Utf8ToCp1252(path) + "\": not a regular file");
+        throw FileError("Cannot open file \"" + PathInMessage(path) + "\": " + kNotAFile);
 
     // One byte more than fstat reports, so that a single read finds the end of the file.
     const std::size_t size = static_cast<std::size_t>(info.st_size) + 1;

@@ -94,4 +94,30 @@ std::string Utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+std::string PathInMessage(std::string_view path) {
+    std::string marked;
+    marked += kPathStart;
+    marked += path;
+    marked += kPathEnd;
+    return marked;
+}
+
+std::string MessageToUtf8(std::string_view message) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < message.size()) {
+        const std::size_t start = message.find(kPathStart, at);
+        const std::size_t end = start == std::string_view::npos ? std::string_view::npos
+                                                                : message.find(kPathEnd, start);
+        if (end == std::string_view::npos) {
+            out += Cp1252ToUtf8(message.substr(at));
+            break;
+        }
+        out += Cp1252ToUtf8(message.substr(at, start - at));
+        out += message.substr(start + 1, end - start - 1);
+        at = end + 1;
+    }
+    return out;
+}
+
 }  // namespace tavo

@@ -1,12 +1,16 @@
 #include "platform/TextFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -17,12 +21,12 @@ namespace tavo {
 
 FileError FileError::FromErrno(const std::string& operation, const std::string& path, int error) {
     // Messages are the system's 8-bit text; a path is spelt in the file system's UTF-8.
-    return FileError(operation + " \"" + Utf8ToCp1252(path) + "\": " + std::strerror(error));
+    return FileError(operation + " \"" + PathInMessage(path) + "\": " + std::strerror(error));
 }
 
 FileError FileError::Because(const std::string& operation, const std::string& path,
                              const std::string& reason) {
-    return FileError(operation + " \"" + Utf8ToCp1252(path) + "\": " + reason);
+    return FileError(operation + " \"" + PathInMessage(path) + "\": " + reason);
 }
 
 namespace {
@@ -73,9 +77,9 @@ LineReader LineReader::Open(const std::string& path, std::size_t maxBytes) {
     // Read to its end, which for most files is its size; a file that grows past the bound while
     // it is read is refused as well.
     const auto tooLarge = [&] {
-        return FileError::Because("Cannot read file", path,
-                                  "the file is too large (more than " + std::to_string(maxBytes) +
-                                      " bytes)");
+        return FileError::Because(
+            "Cannot read file", path,
+            "the file is too large (more than " + std::to_string(maxBytes) + " bytes)");
     };
     std::string data;
     data.reserve(static_cast<std::size_t>(info.st_size));
@@ -113,8 +117,66 @@ bool LineReader::ReadLine(std::string& line) {
     return true;
 }
 
-AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)) {
-    std::string pattern = path_ + ".XXXXXX";
+namespace {
+
+// Where a save of path goes: the target of a symbolic link, so that the link stays a link.
+std::string SaveTarget(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+        std::string target = resolved;
+        std::free(resolved);
+        return target;
+    }
+    if (errno != ENOENT) throw FileError::FromErrno("Cannot write file", path, errno);
+    // A link whose target is not there yet: the target is created.
+    std::vector<char> buffer(PATH_MAX + 1);
+    const ssize_t length = ::readlink(path.c_str(), buffer.data(), PATH_MAX);
+    if (length <= 0) throw FileError::FromErrno("Cannot write file", path, errno);
+    const std::string target(buffer.data(), static_cast<std::size_t>(length));
+    if (target.front() == '/') return target;
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+}
+
+// What mkstemp makes of a name: six letters and digits after it. A name of six lower-case
+// letters ("site.tav.backup") is taken to be the user's own.
+bool IsTemporaryName(std::string_view name, std::string_view base) {
+    if (name.size() != base.size() + 7 || name.substr(0, base.size()) != base ||
+        name[base.size()] != '.')
+        return false;
+    const std::string_view suffix = name.substr(base.size() + 1);
+    bool allLower = true;
+    for (const char c : suffix) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+        allLower = allLower && std::islower(static_cast<unsigned char>(c));
+    }
+    return !allLower;
+}
+
+// Removes the temporary files that an interrupted save of path left beside it.
+void RemoveStaleTemporaries(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), ::closedir);
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (!IsTemporaryName(entry->d_name, base)) continue;
+        const std::string stale = directory + entry->d_name;
+        struct stat info {};
+        if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(stale.c_str());
+    }
+}
+
+}  // namespace
+
+AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)), target_(SaveTarget(path_)) {
+    // A file the user has made read-only is not replaced, whoever saves.
+    struct stat old {};
+    if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
+        throw FileError::FromErrno("Cannot write file", path_, EACCES);
+    std::string pattern = target_ + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     fd_ = ::mkstemp(name.data());
@@ -138,14 +200,14 @@ void AtomicWriter::Commit() {
     if (fd_ < 0) return;
     Write(true);
     Publish();
-    SyncDirectory(DirectoryOf(path_));
+    SyncDirectory(DirectoryOf(target_));
 }
 
 void AtomicWriter::Write(bool sync) {
     // A new file gets the permissions a plain create would give it; a replaced file keeps its own.
     struct stat old {};
     mode_t mode;
-    if (::stat(path_.c_str(), &old) == 0) {
+    if (::stat(target_.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -173,11 +235,12 @@ void AtomicWriter::Publish() {
         ::unlink(tempPath_.c_str());
         throw FileError::FromErrno("Cannot write file", path_, error);
     }
-    if (::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+    if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
         ::unlink(tempPath_.c_str());
         throw FileError::FromErrno("Cannot write file", path_, error);
     }
+    RemoveStaleTemporaries(target_);
 }
 
 AtomicWriter& AtomicBatch::Add(std::string path) {
@@ -191,7 +254,7 @@ void AtomicBatch::Commit() {
     std::vector<std::string> directories;
     for (const auto& writer : writers_) {
         writer->Publish();
-        std::string directory = DirectoryOf(writer->Path());
+        std::string directory = DirectoryOf(writer->target_);
         if (std::find(directories.begin(), directories.end(), directory) == directories.end())
             directories.push_back(std::move(directory));
     }

@@ -69,6 +69,7 @@ class AtomicWriter {
     void Publish();
 
     std::string path_;
+    std::string target_;  // path_, or the file its symbolic link leads to
     std::string tempPath_;
     std::string buffer_;
     int fd_ = -1;

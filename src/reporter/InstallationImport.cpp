@@ -153,12 +153,12 @@ std::string UnknownTypesMessage(const std::vector<std::string>& codes) {
 }
 
 std::string DamagedTableMessage(const std::string& path, const std::string& reason) {
-    return "The installation table \"" + Utf8ToCp1252(path) + "\" is damaged (" + reason +
+    return "The installation table \"" + PathInMessage(path) + "\" is damaged (" + reason +
            "); nothing was imported";
 }
 
 std::string MissingRecordsMessage(const std::string& path, std::int64_t missing) {
-    return "The installation table \"" + Utf8ToCp1252(path) + "\" ends before its last " +
+    return "The installation table \"" + PathInMessage(path) + "\" ends before its last " +
            std::to_string(missing) + " records; they were not read";
 }
 

@@ -12,7 +12,7 @@ namespace {
 constexpr int kPdfDotsPerInch = 1200;
 
 FileError WriteError(const std::string& path, const QString& reason) {
-    return FileError("Cannot write file \"" + Utf8ToCp1252(path) +
+    return FileError("Cannot write file \"" + PathInMessage(path) +
                      "\": " + Utf8ToCp1252(reason.toStdString()));
 }
 

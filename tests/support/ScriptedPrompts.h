@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/CodePage.h"
 #include "platform/Prompts.h"
 #include "platform/Warnings.h"
 
@@ -22,11 +23,11 @@ class ScriptedPrompts : public Prompts {
     };
 
     void ShowMessage(MessageKind kind, const std::string& text) override {
-        shown.push_back({kind, text, false});
+        shown.push_back({kind, Plain(text), false});
     }
 
     Answer AskYesNoCancel(MessageKind kind, const std::string& text) override {
-        shown.push_back({kind, text, true});
+        shown.push_back({kind, Plain(text), true});
         if (answers.empty()) throw std::logic_error("unexpected question: " + text);
         const Answer answer = answers.front();
         answers.pop_front();
@@ -60,6 +61,13 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::string> files;
     std::vector<FileDialogRequest> dialogs;  // every file dialog shown, in order
     int beeps = 0;
+
+    // A text as recorded: the marks around the paths in it are left out (the paths stay).
+    static std::string Plain(std::string text) {
+        std::erase(text, kPathStart);
+        std::erase(text, kPathEnd);
+        return text;
+    }
 
   private:
     bool Choose(const FileDialogRequest& request, std::string& path) {

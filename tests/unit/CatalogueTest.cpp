@@ -570,7 +570,8 @@ TEST_F(CatalogueTest, SkippedLinesDoNotCountTowardsTheLimit) {
 // Loading from a file
 
 TEST(MissingDataFileMessage, IsTheExactTextJoinedWithCarriageReturns) {
-    EXPECT_EQ(MissingDataFileMessage("/opt/tavo/TAVOUNIT.DAT"), kMissingMessage);
+    EXPECT_EQ(testing::ScriptedPrompts::Plain(MissingDataFileMessage("/opt/tavo/TAVOUNIT.DAT")),
+              kMissingMessage);
 }
 
 TEST_F(CatalogueTest, AMissingFileLoadsNothing) {

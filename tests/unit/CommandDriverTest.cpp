@@ -100,7 +100,8 @@ TEST_F(CommandDriverTest, StartUpShowsAnUntitledProjectOfOneNetwork) {
     EXPECT_FALSE(missing.FormActivate());
     ASSERT_EQ(otherPrompts.shown.size(), 1u);
     EXPECT_EQ(otherPrompts.shown[0].Kind, MessageKind::Error);
-    EXPECT_EQ(otherPrompts.shown[0].Text, MissingDataFileMessage(dir.File("none.dat")));
+    EXPECT_EQ(otherPrompts.shown[0].Text,
+              ScriptedPrompts::Plain(MissingDataFileMessage(dir.File("none.dat"))));
 }
 
 TEST_F(CommandDriverTest, NewOnAnEditedUntitledProjectAsksToSaveTheProject) {

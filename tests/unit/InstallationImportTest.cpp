@@ -161,7 +161,7 @@ TEST_F(InstallationImportTest, AnUnreadableOrDamagedTableStopsTheImportWithNothi
          },
          "Cannot"},
         {"header cut short", [&] { WriteBytes(Path("site.dbf"), "\x83\x01"); },
-         DamagedTableMessage(Path("site.dbf"), "header cut short")},
+         ScriptedPrompts::Plain(DamagedTableMessage(Path("site.dbf"), "header cut short"))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.What);
@@ -188,7 +188,8 @@ TEST_F(InstallationImportTest, ATableCutShortReportsItsMissingRecordsAndImportsT
     WriteBytes(Path("site.tag"), site.TagBytes());
     table.Write(Path("site.dbf"));
     ASSERT_TRUE(Open("site.tag"));
-    EXPECT_EQ(prompts.Texts().front(), MissingRecordsMessage(Path("site.dbf"), 0x7FFFFFFF - 6));
+    EXPECT_EQ(prompts.Texts().front(),
+              ScriptedPrompts::Plain(MissingRecordsMessage(Path("site.dbf"), 0x7FFFFFFF - 6)));
     EXPECT_EQ(view.Items, (Texts{"Annex", "Main"}));
 }
 
