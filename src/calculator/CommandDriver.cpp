@@ -143,6 +143,10 @@ bool CommandDriver::StartUpLoad() {
         state_.UserPrompts.Error(MissingDataFileMessage(catalogue_));
         return false;
     }
+    if (state_.Units.UnitCount == 0) {
+        state_.UserPrompts.Error(EmptyDataFileMessage(catalogue_));
+        return false;
+    }
     view_.ProcessPendingEvents();
     return true;
 }

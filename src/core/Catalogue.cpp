@@ -76,6 +76,12 @@ void ResetUnitTable(Catalogue& catalogue) {
     catalogue.UnitCount = 0;
 }
 
+std::string EmptyDataFileMessage(const std::string& path) {
+    const std::string title = kApplicationTitle;
+    return "The data file \"" + PathInMessage(path) + "\" holds no unit types!\r" + title +
+           " cannot work without them and will now terminate!";
+}
+
 std::string MissingDataFileMessage(const std::string& path) {
     const std::string title = kApplicationTitle;
     return "Unable to find data file\r\"" + PathInMessage(path) +
@@ -85,7 +91,9 @@ std::string MissingDataFileMessage(const std::string& path) {
 
 bool LoadUnitCatalogue(Catalogue& catalogue, const std::string& path, const WarningSink& warn) {
     catalogue.UnitListEnd = 0;
-    if (!FileExists(path)) return false;
+    // Only a name that is not there is missing: a directory or a device in its place is
+    // reported as what it is.
+    if (!PathExists(path)) return false;
     LineReader reader = LineReader::Open(path);
     LoadUnitCatalogue(catalogue, reader, warn);
     return true;

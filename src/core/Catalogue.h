@@ -63,6 +63,8 @@ void LoadUnitCatalogue(Catalogue& catalogue, LineReader& reader, const WarningSi
 
 // The text of the box shown when the data file at path is missing.
 std::string MissingDataFileMessage(const std::string& path);
+// The text of the box shown when the data file at path holds no unit type at all.
+std::string EmptyDataFileMessage(const std::string& path);
 
 // Fills the next slot from one description line and one data line. A data line that cannot
 // be converted, or one more unit type than the table holds, is reported and the pair is
