@@ -220,6 +220,9 @@ bool CommandDriver::SaveAs1Click() {
     request.Filter = kSaveFilter;
     request.DefaultExtension = kSaveDefaultExtension;
     request.FileName = projectLabel_;  // the project name shown is proposed as a file name
+    // Beside the open project; an untitled one where projects were opened last.
+    request.Directory =
+        window.ProjectFileName.empty() ? openDirectory_ : DirectoryOfPath(window.ProjectFileName);
     request.ConfirmOverwrite = true;
     std::string chosen;
     if (!state_.UserPrompts.ChooseSaveFile(request, chosen)) return false;
@@ -328,10 +331,16 @@ bool CommandDriver::Open1Click() {
     request.Title = "Open";
     request.Filter = kOpenFilter;
     request.DefaultExtension = kOpenDefaultExtension;
-    request.Directory = ReadInstallationProjectsDir(IniDirectory());
+    // Where a project was opened last; at first where the installation software keeps its
+    // projects.
+    request.Directory =
+        openDirectory_.empty() ? ReadInstallationProjectsDir(IniDirectory()) : openDirectory_;
     request.MustExist = true;
     std::string chosen;
-    if (state_.UserPrompts.ChooseOpenFile(request, chosen)) return OpenFile(chosen);
+    if (state_.UserPrompts.ChooseOpenFile(request, chosen)) {
+        openDirectory_ = DirectoryOfPath(chosen);
+        return OpenFile(chosen);
+    }
     RefreshAfterRead();
     return false;
 }
@@ -498,6 +507,12 @@ bool CommandDriver::ImportInstallation(const std::string& base) {
     ShowLabels(state_.Project.InstallerName, state_.Project.ProjectName);
     if (!unmatched.empty()) state_.UserPrompts.Warning(UnknownTypesMessage(unmatched));
     return true;
+}
+
+std::string CommandDriver::DirectoryOfPath(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 CommandDriver::ExportMenu CommandDriver::mnuExportClick() const {

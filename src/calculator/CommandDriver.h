@@ -128,6 +128,7 @@ class CommandDriver : public CalculatorWindow {
     void SwitchTo(int number);
     void RefreshAfterRead();
     void ShowLabels(std::string installer, std::string project);
+    static std::string DirectoryOfPath(const std::string& path);
     // The save dialog of the exports, proposing fileName; false when cancelled.
     bool ChooseExportFile(const std::string& fileName, std::string& path);
     NetworkExport CurrentNetworkExport();
@@ -158,6 +159,8 @@ class CommandDriver : public CalculatorWindow {
     TTavoAlias alias_;
     // The names the import gave to the networks of the open installation, network 1 first.
     std::vector<std::string> importedNames_;
+    // The folder a project was opened from last.
+    std::string openDirectory_;
     // The file the installation export's save dialog last returned.
     std::string installationExportName_;
     std::unique_ptr<ProgramReports> reports_;

@@ -209,6 +209,11 @@ TEST_F(CommandDriverTest, OpenReadsTheProjectAndItsFirstNetwork) {
     EXPECT_FALSE(driver.Open1Click());
     EXPECT_EQ(Qty(2), 2);
     EXPECT_EQ(state.Window.ProjectFileName, Path("site.tav"));
+    // Open starts where a project was opened last, Save As beside the open project.
+    EXPECT_EQ(prompts.dialogs.back().Directory, dir.Path());
+    prompts.files = {""};
+    EXPECT_FALSE(driver.SaveAs1Click());
+    EXPECT_EQ(prompts.dialogs.back().Directory, dir.Path());
 }
 
 TEST_F(CommandDriverTest, OpenStopsAtCancelAndRejectsDamagedFiles) {
