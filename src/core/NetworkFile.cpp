@@ -131,8 +131,8 @@ NetworkFileRead ReadNetworkLines(Catalogue& units, LineReader& reader, const War
     // A row that cannot be taken is skipped with its warning; the rows after it still count.
     while (reader.ReadLine(line)) {
         // A network file names its network or draws its dash lines within its first lines.
-        if (++lines <= kRecognisedWithin && (IsNetworkNameLine(line) || line.find("-----") !=
-                                                                            std::string::npos))
+        if (++lines <= kRecognisedWithin &&
+            (IsNetworkNameLine(line) || line.find("-----") != std::string::npos))
             read.Recognised = true;
         if (ToLowerAscii(line).find("saved") != std::string::npos) {
             const auto tab = line.rfind('\t');

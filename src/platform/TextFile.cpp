@@ -162,7 +162,7 @@ void RemoveStaleTemporaries(const std::string& path) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), ::closedir);
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (!IsTemporaryName(entry->d_name, base)) continue;
+        if (!IsTemporaryName(entry->d_name, base) && entry->d_name != base + ".tavo-old") continue;
         const std::string stale = directory + entry->d_name;
         struct stat info {};
         if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(stale.c_str());
@@ -185,10 +185,9 @@ AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)), target_(S
 }
 
 AtomicWriter::~AtomicWriter() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(tempPath_.c_str());
-    }
+    // Whatever was not put in place goes.
+    if (fd_ >= 0) ::close(fd_);
+    if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
 }
 
 void AtomicWriter::WriteLine(std::string_view line) {
@@ -199,7 +198,8 @@ void AtomicWriter::WriteLine(std::string_view line) {
 void AtomicWriter::Commit() {
     if (fd_ < 0) return;
     Write(true);
-    Publish();
+    Close();
+    Rename();
     SyncDirectory(DirectoryOf(target_));
 }
 
@@ -227,19 +227,25 @@ void AtomicWriter::Write(bool sync) {
         throw FileError::FromErrno("Cannot write file", path_, errno);
 }
 
-void AtomicWriter::Publish() {
+void AtomicWriter::Close() {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(tempPath_.c_str());
+        tempPath_.clear();
         throw FileError::FromErrno("Cannot write file", path_, error);
     }
+}
+
+void AtomicWriter::Rename() {
     if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
         ::unlink(tempPath_.c_str());
+        tempPath_.clear();
         throw FileError::FromErrno("Cannot write file", path_, error);
     }
+    tempPath_.clear();
     RemoveStaleTemporaries(target_);
 }
 
@@ -251,10 +257,39 @@ AtomicWriter& AtomicBatch::Add(std::string path) {
 void AtomicBatch::Commit() {
     for (const auto& writer : writers_) writer->Write(false);
     Sync();
-    std::vector<std::string> directories;
+    for (const auto& writer : writers_) writer->Close();
+    // Each old file is kept aside under a second name until every new file is in place, so
+    // that a rename that fails puts the files renamed before it back as they were.
+    struct Placed {
+        std::string Target;
+        std::string Old;  // empty when there was no old file
+    };
+    std::vector<Placed> placed;
+    const auto putBack = [&placed] {
+        for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+            if (it->Old.empty())
+                ::unlink(it->Target.c_str());
+            else
+                ::rename(it->Old.c_str(), it->Target.c_str());
+        }
+    };
     for (const auto& writer : writers_) {
-        writer->Publish();
-        std::string directory = DirectoryOf(writer->target_);
+        std::string old = writer->target_ + ".tavo-old";
+        ::unlink(old.c_str());
+        if (::link(writer->target_.c_str(), old.c_str()) != 0) old.clear();
+        try {
+            writer->Rename();
+        } catch (const FileError&) {
+            if (!old.empty()) ::unlink(old.c_str());
+            putBack();
+            throw;
+        }
+        placed.push_back({writer->target_, old});
+    }
+    std::vector<std::string> directories;
+    for (const Placed& file : placed) {
+        if (!file.Old.empty()) ::unlink(file.Old.c_str());
+        std::string directory = DirectoryOf(file.Target);
         if (std::find(directories.begin(), directories.end(), directory) == directories.end())
             directories.push_back(std::move(directory));
     }

@@ -65,8 +65,10 @@ class AtomicWriter {
     // Puts the lines into the temporary file with the mode the target will have, and syncs it
     // when asked. Throws FileError.
     void Write(bool sync);
-    // Closes the temporary file and renames it over the target. Throws FileError.
-    void Publish();
+    // Closes the temporary file; renames it over the target. Each throws FileError and then
+    // removes the temporary file.
+    void Close();
+    void Rename();
 
     std::string path_;
     std::string target_;  // path_, or the file its symbolic link leads to
@@ -76,9 +78,9 @@ class AtomicWriter {
 };
 
 // Files saved together, each as AtomicWriter saves one, for one flush of the disk instead of
-// one per file: Commit writes every temporary file and syncs them all before it renames the
-// first, then syncs the directories once. So when it fails before the renames, no old file has
-// changed; a rename that fails leaves the files before it new and the others old, each whole.
+// one per file: Commit writes, syncs and closes every temporary file before it renames the
+// first, then syncs the directories once. When anything fails, every old file is as it was and
+// no new one is left: a rename that fails puts back the files renamed before it.
 class AtomicBatch {
   public:
     // A writer for path, committed with the batch; throws FileError as AtomicWriter does.

@@ -122,8 +122,8 @@ class TTagStore {
     template <class T>
     void Index(std::unordered_map<int, const T*>& index, int key, const T* entry);
     template <class T, class Matches>
-    const T* Look(const std::unordered_map<int, const T*>& index, const Entries<T>& list,
-                  int key, Matches matches) const;
+    const T* Look(const std::unordered_map<int, const T*>& index, const Entries<T>& list, int key,
+                  Matches matches) const;
 
     Diagnostics diagnostics_;
     std::pmr::memory_resource* memory_;

@@ -25,10 +25,9 @@ QPageLayout ReportPageLayout(const ReportLayout& layout) {
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-PdfReport::PdfReport(const std::string& path, const std::string& title)
-    : path_(path), file_(QString::fromStdString(path)) {
-    if (!file_.open(QIODevice::WriteOnly)) throw WriteError(path_, file_.errorString());
-    writer_ = std::make_unique<QPdfWriter>(&file_);
+PdfReport::PdfReport(const std::string& path, const std::string& title) : path_(path), file_(path) {
+    bytes_.open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(&bytes_);
     writer_->setResolution(kPdfDotsPerInch);
     writer_->setTitle(QString::fromStdString(Cp1252ToUtf8(title)));
     writer_->setCreator(QStringLiteral("Tavo Calculator"));
@@ -37,7 +36,6 @@ PdfReport::PdfReport(const std::string& path, const std::string& title)
 PdfReport::~PdfReport() {
     // Without Finish the temporary file goes and the old file stays.
     if (painter_) painter_->end();
-    file_.cancelWriting();
 }
 
 void PdfReport::Add(ReportRun& run, const ReportLayout& layout, ReportPainter& painter,
@@ -46,13 +44,13 @@ void PdfReport::Add(ReportRun& run, const ReportLayout& layout, ReportPainter& p
     for (int page = 1; page <= run.PageCount(); ++page) {
         if (!painter_) {
             painter_ = std::make_unique<QPainter>();
-            if (!painter_->begin(writer_.get())) throw WriteError(path_, file_.errorString());
+            if (!painter_->begin(writer_.get()))
+                throw WriteError(path_, QStringLiteral("the PDF cannot be started"));
         } else if (anyPage_ && !writer_->newPage()) {
-            throw WriteError(path_, file_.errorString());
+            throw WriteError(path_, QStringLiteral("no new page"));
         }
         anyPage_ = true;
         painter.Paint(*painter_, run.LayOut(page), kPdfDotsPerInch);
-        if (file_.error() != QFileDevice::NoError) throw WriteError(path_, file_.errorString());
         if (afterPage) afterPage(page);
     }
 }
@@ -61,8 +59,10 @@ void PdfReport::Finish() {
     if (painter_) painter_->end();
     painter_.reset();
     writer_.reset();
-    if (file_.error() != QFileDevice::NoError || !file_.commit())
-        throw WriteError(path_, file_.errorString());
+    const QByteArray& pdf = bytes_.data();
+    file_.Write(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    bytes_.close();
+    file_.Commit();
 }
 
 }  // namespace tavo

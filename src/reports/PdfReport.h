@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/TextFile.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportRun.h"
 
@@ -16,8 +17,8 @@ namespace tavo {
 // (the layout's own margins are part of its bands' positions).
 QPageLayout ReportPageLayout(const ReportLayout& layout);
 
-// A PDF file of reports, one after another: written to a temporary file beside path and put
-// in place by Finish, so that a failure leaves whatever was at path as it was.
+// A PDF file of reports, one after another: written whole by Finish, through a temporary file
+// beside path, so that a failure leaves whatever was at path as it was.
 class PdfReport {
   public:
     PdfReport(const std::string& path, const std::string& title);
@@ -34,7 +35,8 @@ class PdfReport {
 
   private:
     std::string path_;
-    QSaveFile file_;
+    AtomicWriter file_;
+    QBuffer bytes_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
     bool anyPage_ = false;
