@@ -1,6 +1,7 @@
 #include "platform/Text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -109,7 +110,8 @@ std::string FormatGeneral(double x, int significantDigits) {
 
 std::string FormatFixed(double x, int decimals) {
     if (decimals < 0) decimals = 0;
-    const bool negative = x < 0.0;
+    // The sign bit, so that a negative zero ("-00" in a table) loses its sign too.
+    const bool negative = std::signbit(x);
     if (negative) x = -x;
     // "d.dddddddddddddde+XX": 15 significant digits and the decimal exponent.
     char text[64];

@@ -16,6 +16,8 @@ TEST(FormatFixed, RoundsHalfAwayFromZeroAtFifteenDigits) {
     EXPECT_EQ(FormatFixed(0.004, 2), "0.00");
     EXPECT_EQ(FormatFixed(0.005, 2), "0.01");
     EXPECT_EQ(FormatFixed(1e8, 0), "100000000");
+    EXPECT_EQ(FormatFixed(-0.0, 0), "0");
+    EXPECT_EQ(FormatFixed(-1.5, 0), "-2");
     EXPECT_EQ(FormatFixed(123456789012345678.0, 0), "123456789012346000");
     EXPECT_EQ(FormatFixed(-1.25, 1), "-1.3");
     EXPECT_EQ(FormatFixed(-0.001, 2), "0.00");
