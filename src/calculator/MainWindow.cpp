@@ -14,7 +14,6 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -22,7 +21,9 @@
 #include "calculator/CalculatorPage.h"
 #include "calculator/HintDialog.h"
 #include "calculator/StartupArguments.h"
+#include "components/ElidedLabel.h"
 #include "components/QtText.h"
+#include "components/ToolIcons.h"
 
 namespace tavo {
 namespace {
@@ -32,8 +33,9 @@ constexpr int kWindowHeight = 531;
 constexpr int kLoadedHeight = 470;
 constexpr int kTimerInterval = 100;
 
-QLabel* BoldBlue(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
+// The installer and project names: cut to the room the window has, never widening it.
+TElidedLabel* BoldBlue(QWidget* parent, const char* name) {
+    auto* label = new TElidedLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     QFont bold = label->font();
     bold.setBold(true);
@@ -197,28 +199,25 @@ void TVCALC::BuildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
-    const auto button = [this, bar](const char* name, const char* hint, QStyle::StandardPixmap icon,
+    const auto button = [this, bar](const char* name, const char* hint, const QIcon& icon,
                                     std::function<void()> action) {
         auto* tool = new QToolButton(bar);
         tool->setObjectName(QString::fromLatin1(name));
         tool->setToolTip(QString::fromLatin1(hint));
         tool->setStatusTip(QString::fromLatin1(hint));
-        tool->setIcon(style()->standardIcon(icon));
+        tool->setIcon(icon);
         tool->setAutoRaise(true);
         connect(tool, &QToolButton::clicked, this, [action = std::move(action)] { action(); });
         bar->addWidget(tool);
         return tool;
     };
-    button("ToolButton1", "New Project", QStyle::SP_FileIcon, [this] { driver_->New1Click(); });
-    button("ToolButton2", "Open Project", QStyle::SP_DialogOpenButton,
-           [this] { driver_->Open1Click(); });
-    button("ToolButton3", "Save Project", QStyle::SP_DialogSaveButton,
-           [this] { driver_->Save1Click(); });
+    button("ToolButton1", "New Project", NewPageIcon(), [this] { driver_->New1Click(); });
+    button("ToolButton2", "Open Project", OpenFolderIcon(), [this] { driver_->Open1Click(); });
+    button("ToolButton3", "Save Project", SaveDiskIcon(), [this] { driver_->Save1Click(); });
     bar->addSeparator();
-    button("btnPrint", "Print", QStyle::SP_FileDialogDetailedView,
-           [this] { driver_->btnPrintClick(); });
+    button("btnPrint", "Print", PrinterIcon(), [this] { driver_->btnPrintClick(); });
     bar->addSeparator();
-    button("ToolButton5", "Project Details", QStyle::SP_FileDialogInfoView, [this] {
+    button("ToolButton5", "Project Details", DetailsIcon(), [this] {
         if (services_.ShowProjectDetails) services_.ShowProjectDetails();
     });
 }
@@ -304,8 +303,8 @@ void TVCALC::ShowCaption(const std::string& caption) {
 }
 
 void TVCALC::ShowProjectLabels(const std::string& installer, const std::string& project) {
-    lblInstaller_->setText(ToQt(installer));
-    lblProject_->setText(ToQt(project));
+    lblInstaller_->SetFullText(ToQt(installer));
+    lblProject_->SetFullText(ToQt(project));
 }
 
 void TVCALC::ShowSelector(const std::vector<std::string>& items, int index) {

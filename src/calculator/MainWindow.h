@@ -20,6 +20,7 @@ class QToolButton;
 namespace tavo {
 
 class CalculatorPage;
+class TElidedLabel;
 class TDLGUnitHint;
 
 // What the main window hands to the windows and viewers it opens, so that tests and the
@@ -128,8 +129,8 @@ class TVCALC : public QMainWindow, private MainWindowView {
     QTimer* timer1_ = nullptr;
     TDLGUnitHint* hint_ = nullptr;
     CalculatorPage* page_ = nullptr;
-    QLabel* lblInstaller_ = nullptr;
-    QLabel* lblProject_ = nullptr;
+    TElidedLabel* lblInstaller_ = nullptr;
+    TElidedLabel* lblProject_ = nullptr;
     QLabel* lblNetworkSelector_ = nullptr;
     QComboBox* cbxNetworks_ = nullptr;
     std::unique_ptr<CommandDriver> driver_;

@@ -1,7 +1,9 @@
 #include "calculator/StatusStrip.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "components/QtText.h"
 
@@ -15,7 +17,8 @@ constexpr int kBarHeight = 13;
 constexpr int kBarTop = 2;
 constexpr int kBarLeft = 1;
 constexpr int kValueX = 274;
-constexpr int kStatusX = 415;
+constexpr int kStatusX = 415;  // where the messages start, unless the values need more room
+constexpr int kValueGap = 8;
 constexpr int kStripHeight = 86;
 
 void Paint(QFrame* bar, Colour colour) {
@@ -84,6 +87,22 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
         const std::string hint = BaseHint(widget->objectName().toStdString());
         if (!hint.empty()) widget->setToolTip(ToQt(hint));
     }
+
+    // The messages start right of the longest values the strip usually shows, and however
+    // narrow the window is made, every message stays whole.
+    const QFontMetrics valueMetrics(consumption_.Value->font());
+    int widestValue = 0;
+    for (const std::string& value :
+         {std::string("Units consume 88888 mA"), std::string("Max supply 88888 mA"),
+          ImpedanceValueText(8.8), ImpedanceValueText(300.0)})
+        widestValue = std::max(widestValue, valueMetrics.horizontalAdvance(ToQt(value)));
+    const int statusX = std::max(kStatusX, kValueX + widestValue + kValueGap);
+    const QFontMetrics statusMetrics(consumption_.Status->font());
+    int widest = 0;
+    for (const std::string& message : StatusMessages())
+        widest = std::max(widest, statusMetrics.horizontalAdvance(ToQt(message)));
+    for (Line* line : lines) line->Status->move(statusX, line->Status->y());
+    setMinimumWidth(statusX + widest + kPanelX);
 }
 
 StatusStrip::Line StatusStrip::MakeLine(int y, const char* panel, const char* bar,

@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStringList>
 
 #include "calculator/MainWindow.h"
@@ -9,6 +10,7 @@
 #include "components/HelpViewer.h"
 #include "components/QtText.h"
 #include "components/StatusBarHint.h"
+#include "components/WindowPlacement.h"
 #include "platform/FileError.h"
 #include "project/ProjectDetailsDialog.h"
 #include "reporter/TagSelectDialog.h"
@@ -38,7 +40,7 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
     printDialog_ = new TDLGPrint(window_.get());
     selectTag_ = new TfrmSelectTag(window_.get());
     selectTag_->HelpTopic = [this](const std::string& topic) {
-        HelpModality(Qt::ApplicationModal);
+        PrepareHelp(Qt::ApplicationModal);
         help_->ShowTopic(ToQt(topic));
     };
     printCancel_ = new TfrmPrintCancel(window_.get());
@@ -46,6 +48,7 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
 
     MainWindowServices& services = window_->Services();
     services.ShowProjectDetails = [this] {
+        PlaceBesideMainWindow(*projForm_);
         projForm_->show();
         projForm_->raise();
         projForm_->activateWindow();
@@ -53,19 +56,19 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
     services.HideProjectDetails = [this] { projForm_->hide(); };
     services.ProjectDetailsChanged = [this] { projForm_->RefreshFromDetails(); };
     services.HelpContents = [this] {
-        HelpModality(Qt::NonModal);
+        PrepareHelp(Qt::NonModal);
         help_->ShowContents();
     };
     services.HelpIndex = [this](const std::string& keyword) {
-        HelpModality(Qt::NonModal);
+        PrepareHelp(Qt::NonModal);
         help_->ShowIndex(ToQt(keyword));
     };
     services.HelpOnHelp = [this] {
-        HelpModality(Qt::NonModal);
+        PrepareHelp(Qt::NonModal);
         help_->ShowHelpOnHelp();
     };
     services.HelpTopic = [this](const std::string& topic) {
-        HelpModality(Qt::NonModal);
+        PrepareHelp(Qt::NonModal);
         help_->ShowTopic(ToQt(topic));
     };
     services.PrinterSetup = [this] {
@@ -74,7 +77,7 @@ TavoApplication::TavoApplication(Prompts& prompts, const QStringList& arguments,
     };
     services.CurrentPrinterName = [this] { return CurrentPrinterName(); };
     printDialog_->HelpTopic = [this](const std::string& topic) {
-        HelpModality(Qt::ApplicationModal);
+        PrepareHelp(Qt::ApplicationModal);
         help_->ShowTopic(ToQt(topic));
     };
     printDialog_->PrinterSetup = [this] { window_->Services().PrinterSetup(); };
@@ -128,10 +131,26 @@ TavoApplication::~TavoApplication() = default;
 
 // Help asked for from a modal dialog is shown modal itself, on top of the dialog, which would
 // otherwise block it; from the main window it is an ordinary window beside it.
-void TavoApplication::HelpModality(Qt::WindowModality modality) {
-    if (help_->windowModality() == modality) return;
-    help_->hide();
-    help_->setWindowModality(modality);
+void TavoApplication::PrepareHelp(Qt::WindowModality modality) {
+    if (help_->windowModality() != modality) {
+        help_->hide();
+        help_->setWindowModality(modality);
+    }
+    PlaceBesideMainWindow(*help_);
+}
+
+// A window that explains the main window opens beside it rather than over the status strip
+// and the grid; one already open stays where the user has it.
+void TavoApplication::PlaceBesideMainWindow(QWidget& window) {
+    if (window.isVisible()) return;
+    const QRect main = window_->frameGeometry();
+    const QRect screen = window_->screen()->availableGeometry();
+    // A window that was never shown has no frame yet; it will get one like the main window's.
+    const QSize frame = window.size() + (main.size() - window_->size());
+    const ScreenRect placed =
+        PlaceBeside({main.x(), main.y(), main.width(), main.height()}, frame.width(),
+                    frame.height(), {screen.x(), screen.y(), screen.width(), screen.height()});
+    window.move(placed.X, placed.Y);
 }
 
 std::string TavoApplication::CurrentPrinterName() {

@@ -48,7 +48,8 @@ class TavoApplication {
     std::string CurrentPrinterName();
 
   private:
-    void HelpModality(Qt::WindowModality modality);
+    void PrepareHelp(Qt::WindowModality modality);
+    void PlaceBesideMainWindow(QWidget& window);
 
     std::unique_ptr<AppState> state_;
     QPrinter printer_;

@@ -66,6 +66,17 @@ QPixmap NetworkPicture() {
     return picture;
 }
 
+// The product name's font: the label's own, bold and larger.
+QFont TitleFont(QFont font) {
+    font.setBold(true);
+    // A font given in pixels (as a desktop or the program may set it) has no point size.
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 1.4);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * 1.4));
+    return font;
+}
+
 }  // namespace
 
 QPixmap ProgramIconPixmap(int size) {
@@ -124,10 +135,7 @@ TAboutBox::TAboutBox(const std::string& cataloguePath, QWidget* parent)
     QLabel* icon = addLabel("ProgramIcon", QString());
     icon->setPixmap(ProgramIconPixmap(32));
     QLabel* product = addLabel("ProductName", QString::fromLatin1(kApplicationTitle));
-    QFont title = product->font();
-    title.setBold(true);
-    title.setPointSizeF(title.pointSizeF() * 1.4);
-    product->setFont(title);
+    product->setFont(TitleFont(product->font()));
 
     lblVersion_ = addLabel("lblVersion", QString());
     lblDataVersion_ = addLabel("lblDataVersion", QString());

@@ -4,12 +4,18 @@
 #include <QStringList>
 #include <QWidget>
 
+class QFileDialog;
+
 #include "platform/Prompts.h"
 
 namespace tavo {
 
 // "Tavo project|*.tav|All files|*.*" as the name filters of a Qt file dialog.
 QStringList NameFilters(const std::string& filter);
+
+// Gives a file dialog of Qt's own a size and columns in which the names, sizes, types and
+// dates of the files show whole; the desktop's own dialog keeps its ways.
+void ShapeFileDialog(QFileDialog& dialog);
 
 // The prompts of the desktop program: modal message boxes titled with the application title.
 class MessageBoxPrompts : public Prompts {

@@ -1,10 +1,12 @@
 #include "components/StatusBarHint.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
@@ -38,6 +40,13 @@ void CollectPermanent(QLayout* layout, QStatusBar* bar, bool& pastStretch,
             if (pastStretch && label->parentWidget() == bar) permanent.append(label);
         }
     }
+}
+
+// The mouse (or the keyboard) is on an item of the open menu that has no hint of its own.
+bool OnMenuItemWithoutHint() {
+    const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const QAction* item = menu != nullptr ? menu->activeAction() : nullptr;
+    return item != nullptr && !item->isSeparator() && item->statusTip().isEmpty();
 }
 
 QMainWindow* FirstMainWindow() {
@@ -75,9 +84,10 @@ bool TZorStatusBarHint::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     if (event->type() == QEvent::StatusTip) {
         // Menu items (and controls) announce their hint as a status tip; an empty tip when
-        // the mouse leaves them.
+        // the mouse leaves them, which keeps the hint shown, or when the item the mouse is on
+        // has no hint, which clears it.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty()) ShowHint(tip);
+        if (!tip.isEmpty() || OnMenuItemWithoutHint()) ShowHint(tip);
         return false;
     } else if (event->type() == QEvent::Enter) {
         // Enter reaches the outer widgets first, so the innermost one under the mouse wins.

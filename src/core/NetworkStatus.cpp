@@ -174,6 +174,19 @@ std::uint32_t ColourRgb(Colour colour) {
     return 0;
 }
 
+const std::vector<std::string>& StatusMessages() {
+    static const std::vector<std::string> messages = {
+        // Consumption
+        "Excessive power consumption", "Add power supply", "Marginal power balance",
+        "Power balance OK", "No current",
+        // Supply
+        "Unsafe if short circuit", "Safe if short circuit", "Add clock unit", "No supply",
+        // Impedance
+        "Enable one burden", "Enable one burden only", "Add burden", "Too many units",
+        "Disable all burdens", "Marginal performance", "OK without burden", "No burden"};
+    return messages;
+}
+
 StatusLine InitialConsumptionLine() {
     return Initial("No units", "No current");
 }

@@ -53,6 +53,10 @@ struct StatusTexts {
     std::string ImpedanceStatusText = "No burden";
 };
 
+// Every status message a line of the strip can show, the texts before the first refresh
+// included: the strip keeps room for the widest of them.
+const std::vector<std::string>& StatusMessages();
+
 // The texts the strip shows before its first refresh.
 StatusLine InitialConsumptionLine();
 StatusLine InitialSupplyLine();

@@ -141,22 +141,15 @@ bool LeavesForAnotherControl(const QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-// The caret at the start with the first character selected, so the text shows from its
-// beginning.
-void SelectFirstCharacter(QLineEdit* edit) {
-    if (edit->text().isEmpty())
-        edit->setCursorPosition(0);
-    else
-        edit->setSelection(1, -1);
+// The caret at the start, so the text shows from its beginning. Nothing is selected: a key
+// typed when the user comes back to the field must not replace text the user never chose.
+void CaretToStart(QLineEdit* edit) {
+    edit->deselect();
+    edit->setCursorPosition(0);
 }
 
-void SelectFirstCharacter(QPlainTextEdit* edit) {
-    QTextCursor cursor(edit->document());
-    if (!edit->document()->isEmpty()) {
-        cursor.setPosition(1);
-        cursor.setPosition(0, QTextCursor::KeepAnchor);
-    }
-    edit->setTextCursor(cursor);
+void CaretToStart(QPlainTextEdit* edit) {
+    edit->setTextCursor(QTextCursor(edit->document()));
 }
 
 }  // namespace
@@ -414,7 +407,7 @@ bool TProjForm::eventFilter(QObject* watched, QEvent* event) {
         // The control finishes its own focus handling first.
         if (watched == notes_) {  // ProjNotesExit
             watched->event(event);
-            SelectFirstCharacter(notes_);
+            CaretToStart(notes_);
             return true;
         }
         if (watched == instName_ || watched == projName_) {  // InstNameExit, ProjNameExit
@@ -447,8 +440,8 @@ void TProjForm::FormResize() {
 void TProjForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     // FormHide: every field shows its text from the start when the dialog is shown again.
-    for (const TextField& field : fields_) SelectFirstCharacter(field.Edit);
-    SelectFirstCharacter(notes_);
+    for (const TextField& field : fields_) CaretToStart(field.Edit);
+    CaretToStart(notes_);
 }
 
 }  // namespace tavo

@@ -1,9 +1,12 @@
 // The assembled program: the main window with its details dialog, help viewer and status-bar
-// hint, as tavocalc builds it.
+// hint, as tavocalc builds it, on a desktop screen of 1920 x 1080 pixels.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -90,7 +93,71 @@ class ApplicationTest : public QObject {
         QCOMPARE(panels.size(), 3);
         QVERIFY(panels.last()->text().startsWith(QStringLiteral("New Project")));
     }
+
+    // The details dialog and the help open beside the main window, on the side with room.
+    void detailsAndHelpOpenBesideTheMainWindow() {
+        tavo::TVCALC& window = program_->Window();
+        const QRect screen = window.screen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1920, 1080));
+        tavo::TProjForm& form = program_->ProjectDetailsDialog();
+        tavo::THelpViewer& help = program_->Help();
+        const auto open = [&](QWidget& other, const char* action) {
+            window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(&other));
+            QVERIFY(screen.contains(other.frameGeometry()));
+            QVERIFY(!other.frameGeometry().intersects(window.frameGeometry()));
+        };
+
+        window.move(40, 60);
+        open(form, "EditProjectDetails2");
+        QVERIFY(form.frameGeometry().left() > window.frameGeometry().right());
+        QCOMPARE(form.frameGeometry().top(), window.frameGeometry().top());
+        open(help, "mnuTutorial");
+        QVERIFY(help.frameGeometry().left() > window.frameGeometry().right());
+        // Closed windows open on the side with room; open ones stay where they are.
+        form.hide();
+        window.move(screen.right() - window.frameGeometry().width() - 20, 200);
+        QTRY_VERIFY(window.frameGeometry().right() > screen.center().x());
+        open(form, "EditProjectDetails2");
+        QVERIFY(form.frameGeometry().right() < window.frameGeometry().left());
+        help.move(100, 100);
+        window.findChild<QAction*>(QStringLiteral("HelpContents"))->trigger();
+        QCOMPARE(help.pos(), QPoint(100, 100));
+    }
+
+    // A menu item shows its hint in the status bar while it is under the mouse; an item
+    // without a hint clears it.
+    void menuItemsWithoutAHintClearTheHint() {
+        tavo::TVCALC& window = program_->Window();
+        QLabel* hint = tavo::TZorStatusBarHint::Panels(window.statusBar()).last();
+        auto* menu = window.findChild<QMenu*>(QStringLiteral("File1"));
+        QTest::mouseClick(window.menuBar(), Qt::LeftButton, {},
+                          window.menuBar()->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        const auto hover = [&](const char* name) {
+            QAction* item = window.findChild<QAction*>(QString::fromLatin1(name));
+            QTest::mouseMove(menu, menu->actionGeometry(item).center());
+            QTRY_COMPARE(menu->activeAction(), item);
+        };
+        hover("Print1");
+        QVERIFY(hint->text().startsWith(QStringLiteral("Open the print dialog box")));
+        hover("PrinterSetup1");
+        QCOMPARE(hint->text().trimmed(), QString());
+        menu->hide();
+    }
 };
 
-QTEST_MAIN(ApplicationTest)
+// The offscreen platform with a screen the size of an ordinary desktop's.
+int main(int argc, char** argv) {
+    tavo::testing::TempDir dir;
+    const std::string config = dir.File("screen.json");
+    tavo::testing::WriteBytes(config,
+                              R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1920,)"
+                              R"( "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96,)"
+                              R"( "dpr": 1}]})");
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.c_str());
+    QApplication application(argc, argv);
+    ApplicationTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "ApplicationTest.moc"

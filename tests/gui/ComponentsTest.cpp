@@ -1,18 +1,23 @@
 // The supporting components through real widgets: the status-bar hint on windows with and
 // without panels, the about box and its web-address label.
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
 #include "components/AboutBox.h"
 #include "components/ApplicationInfo.h"
+#include "components/MessageBoxPrompts.h"
 #include "components/StatusBarHint.h"
 #include "components/UrlLabel.h"
 #include "support/TempDir.h"
@@ -77,6 +82,10 @@ class ComponentsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Settings that Qt's dialogs keep (the file dialog's columns) go to a place of the tests'
+    // own, so that neither the user's nor an earlier run's decide a result.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void lastPanelShowsTheFirstLineOfTheLongHint() {
         MainForm form;
         tavo::TZorStatusBarHint hint(&form.window);
@@ -218,6 +227,48 @@ class ComponentsTest : public QObject {
         tavo::TAboutBox missing(dir.File("NOFILE.DAT"), nullptr);
         QCOMPARE(missing.findChild<QLabel*>(QStringLiteral("lblDataVersion"))->text(),
                  QStringLiteral("Data Version 1.0.0"));
+    }
+
+    // The product name stands out larger than the rest, also with a desktop font given in
+    // pixels.
+    void aboutBoxTitleIsLarger() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Point size")));
+        const QFont desktop = QApplication::font();
+        QFont pixels = desktop;
+        pixels.setPixelSize(11);
+        QApplication::setFont(pixels);
+        tavo::testing::TempDir dir;
+        tavo::TAboutBox box(dir.File("TAVOUNIT.DAT"), nullptr);
+        QApplication::setFont(desktop);
+        const QFontInfo title(box.findChild<QLabel*>(QStringLiteral("ProductName"))->font());
+        QVERIFY(title.bold());
+        QCOMPARE(title.pixelSize(), 15);
+    }
+
+    // Qt's own file dialog opens large enough to show the sizes, types and dates of the
+    // files whole.
+    void fileDialogColumnsShowSizesAndDatesWhole() {
+        tavo::testing::TempDir dir;
+        tavo::testing::WriteBytes(dir.File("Sample.tav"), std::string(745, 'x'));
+        tavo::testing::WriteBytes(dir.File("Big.001"), std::string(1234567, 'x'));
+        QSettings(QSettings::UserScope, QStringLiteral("QtProject"))
+            .remove(QStringLiteral("FileDialog"));
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setDirectory(QString::fromStdString(dir.Path()));
+        tavo::ShapeFileDialog(dialog);
+        dialog.show();  // never run as a blocking box
+        auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        const QModelIndex root = view->rootIndex();
+        QTRY_COMPARE(view->model()->rowCount(root), 2);
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 1; column < 4; ++column) {
+                const QModelIndex cell = view->model()->index(row, column, root);
+                QTRY_VERIFY(!cell.data().toString().isEmpty());
+                QVERIFY2(view->sizeHintForIndex(cell).width() <= view->visualRect(cell).width(),
+                         qPrintable(cell.data().toString()));
+            }
+        }
     }
 
     void okClosesTheAboutBox() {

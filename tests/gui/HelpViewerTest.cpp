@@ -110,7 +110,8 @@ class HelpViewerTest : public QObject {
         const auto add = [](const char* topic, QStringList phrases) {
             QTest::newRow(topic) << QString::fromLatin1(topic) << phrases;
         };
-        add("Tutorial", {"step by step", "File > New Project", "Save Project", "Network 2"});
+        add("Tutorial", {"step by step", "File > New Project", "Save Project", "Network 2",
+                         "Print Preview", "Whole page", "Save as PDF", "Print All Networks"});
         add("Calculator", {"Selected Units", "Backspace", "Space or Delete", "Max"});
         add("StatusMessages", {"\"Power balance OK\"", "\"Add clock unit\"", "\"Too many units\""});
         add("PowerSupplies", {"\"Tavo current will exceed 2A under short circuit conditions.",
@@ -121,9 +122,13 @@ class HelpViewerTest : public QObject {
         add("Limits",
             {"100 addressable units", "255", "2000 mA", "\"Max number of units is limited\""});
         add("Projects", {".tav", ".001", ".100", "Save Project As", "\"Save network?\""});
-        add("Printing",
-            {"Print All Networks", "Preview", "Installation Report (Original Data Only)", "CSV"});
-        add("Loadingdatafromfile", {".tag", "TavoAlias.als", "overwritten without asking"});
+        add("Printing", {"Print All Networks", "Installation Report (Original Data Only)",
+                         "Printing page 3 of 12", "No printer is installed", "Report1"});
+        add("Preview", {"Page Up", "Page width", "200%", "Save as PDF", "needs no printer"});
+        add("Export", {"File > Export", "All Network Data to CSV", "Save Export",
+                       "\"Export Complete!\"", "double quotes", "CR LF"});
+        add("Loadingdatafromfile", {".tag", "TavoAlias.als", "overwritten without asking",
+                                    "Select Unit from", "ends before its last", "first 100"});
         add("UnitCatalogue", {"TAVOUNIT.DAT", "Data Version"});
         add("HowToUseHelp", {"Back", "Contents", "Display"});
         add("contents", {"Tavo Calculator Help", "Brenlow"});

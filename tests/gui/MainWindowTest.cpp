@@ -16,8 +16,10 @@
 
 #include "calculator/CalculatorPage.h"
 #include "calculator/MainWindow.h"
+#include "calculator/StatusStrip.h"
 #include "components/MessageBoxPrompts.h"
 #include "core/NetworkFile.h"
+#include "core/NetworkStatus.h"
 #include "project/ProjectFile.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
@@ -385,6 +387,86 @@ class MainWindowTest : public QObject {
                                     QStringLiteral("\": No such file or directory"));
         QVERIFY(window_->windowTitle().endsWith(QStringLiteral("[Untitled]")));
         QVERIFY(state_->Window.ProjectFileName.empty());
+    }
+
+    // Names of any length are cut in their labels, never widening the window.
+    void longNamesAreCutAndTheWindowKeepsItsSize() {
+        Start();
+        QApplication::processEvents();
+        const QSize size = window_->size();
+        const QString project(100, QLatin1Char('W'));
+        state_->Project.InstallerName = "Robin Quayle of Quayle Electrical Installations";
+        state_->Project.ProjectName = project.toStdString();
+        window_->FormActivate();
+        QApplication::processEvents();
+        QCOMPARE(window_->size(), size);
+        auto* label = window_->findChild<QLabel*>(QStringLiteral("lblProject"));
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QCOMPARE(label->toolTip(), project);
+        // A wider window shows more of it; a short name shows whole, without a tip.
+        const qsizetype shown = label->text().size();
+        window_->resize(size.width() + 200, size.height());
+        QApplication::processEvents();
+        QVERIFY(label->text().size() > shown);
+        state_->Project.ProjectName = "Harbour";
+        window_->FormActivate();
+        QCOMPARE(label->text(), QStringLiteral("Harbour"));
+        QCOMPARE(label->toolTip(), QString());
+    }
+
+    // However narrow the window is made, each message of the strip shows whole, right of its
+    // value.
+    void theNarrowestWindowKeepsEveryStatusMessageWhole() {
+        Start();
+        auto* strip = window_->findChild<tavo::StatusStrip*>();
+        for (const std::string& message : tavo::StatusMessages()) {
+            tavo::NetworkStatus status;
+            for (tavo::StatusLine* line : {&status.Consumption, &status.Supply, &status.Impedance})
+                line->StatusText = message;
+            status.Consumption.ValueText = "Units consume 2340 mA";
+            status.Supply.ValueText = "Max supply 1500 mA";
+            status.Impedance.ValueText = tavo::ImpedanceValueText(300.0);
+            strip->Apply(status);
+            window_->resize(1, 1);
+            QApplication::processEvents();
+            for (const char* name : {"SinkL", "SourceL", "ACL"}) {
+                auto* label = strip->findChild<QLabel*>(QString::fromLatin1(name));
+                const QRect shown(label->mapTo(window_.get(), QPoint(0, 0)), label->size());
+                QVERIFY2(window_->rect().contains(shown), message.c_str());
+                QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                         message.c_str());
+            }
+            for (const auto& [value, name] :
+                 {std::pair("SinkLabel", "SinkL"), std::pair("AClabel", "ACL")}) {
+                QVERIFY(strip->findChild<QLabel*>(QString::fromLatin1(value))->geometry().right() <
+                        strip->findChild<QLabel*>(QString::fromLatin1(name))->x());
+            }
+        }
+    }
+
+    // Tool buttons in colour while they work, grey while they do not.
+    void toolButtonsShowWhetherTheyAreEnabled() {
+        Start();
+        // The share of pixels in clear colour: a grey picture has none.
+        const auto coloured = [](const QImage& image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (QColor(image.pixel(x, y)).hsvSaturation() > 100) ++count;
+            return count;
+        };
+        for (const char* name :
+             {"ToolButton1", "ToolButton2", "ToolButton3", "btnPrint", "ToolButton5"}) {
+            auto* button = window_->findChild<QToolButton*>(QString::fromLatin1(name));
+            const QImage enabled = button->grab().toImage();
+            QVERIFY2(coloured(enabled) > 20, name);
+            button->setEnabled(false);
+            const QImage disabled = button->grab().toImage();
+            button->setEnabled(true);
+            QVERIFY2(disabled != enabled, name);
+            QVERIFY2(coloured(disabled) == 0, name);
+        }
     }
 
     void fileDialogFiltersShowEachPatternOnce() {

@@ -508,8 +508,13 @@ class ProjectDetailsDialogTest : public QObject {
         QTest::keyClick(notes, Qt::Key_Tab);
         QCOMPARE(FocusName(), QStringLiteral("BUTTok"));
         QCOMPARE(notes->textCursor().position(), 0);
-        QCOMPARE(notes->textCursor().selectedText(), QStringLiteral("f"));
+        QVERIFY(!notes->textCursor().hasSelection());
         QCOMPARE(state_->Project.Notes, (std::vector<std::string>{"first", "second"}));
+        // Tabbing back in and typing adds to the notes; nothing the user did not select goes.
+        QTest::keyClick(Close(), Qt::Key_Backtab);
+        QCOMPARE(FocusName(), QStringLiteral("ProjNotes"));
+        QTest::keyClicks(notes, QStringLiteral("A "));
+        QCOMPARE(state_->Project.Notes, (std::vector<std::string>{"A first", "second"}));
 
         // Another window coming to the front (a message box, say) is not leaving the field:
         // the caret stays where the user was typing.
@@ -528,14 +533,18 @@ class ProjectDetailsDialogTest : public QObject {
         for (const FieldCase& f : kFields) {
             QLineEdit* edit = Edit(f.Name);
             QCOMPARE(edit->cursorPosition(), 0);
-            QCOMPARE(edit->selectedText(), edit->text().left(1));
+            QVERIFY(!edit->hasSelectedText());
         }
-        QCOMPARE(company->selectedText(), QStringLiteral("B"));
         QCOMPARE(notes->textCursor().position(), 0);
-        QCOMPARE(notes->textCursor().selectedText(), QStringLiteral("f"));
+        QVERIFY(!notes->textCursor().hasSelection());
         // Hiding keeps every value.
         QCOMPARE(state_->Project.InstallerCompany, std::string("Berg"));
-        QCOMPARE(Notes()->toPlainText(), QStringLiteral("first\nsecond"));
+        QCOMPARE(Notes()->toPlainText(), QStringLiteral("A first\nsecond"));
+        // Shown again, the field that had the focus is selected whole, as Tab selects a
+        // field, never in part.
+        ShowActive();
+        QVERIFY(Edit("InstName")->hasFocus());
+        QCOMPARE(Edit("InstName")->selectedText(), Edit("InstName")->text());
     }
 
     void resizingKeepsTheWidthAndGivesTheNotesTheHeight() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 #include "core/Catalogue.h"
@@ -352,6 +353,32 @@ TEST_F(NetworkStatusBurden, BurdenNotAppliedInRangeAsksToDisableIt) {
     status = Evaluated();
     EXPECT_EQ(Describe(status.Impedance),
               "bar 39 red | excess - | AC impedance 0.30 kOhm | Too many units red | alarm");
+}
+
+// The list the strip sizes itself by holds every message a refresh can give, and no other.
+TEST_F(NetworkStatusTest, StatusMessagesAreTheMessagesTheLinesShow) {
+    std::set<std::string> shown;
+    const auto collect = [&shown](const NetworkStatus& status) {
+        for (const StatusLine* line : {&status.Consumption, &status.Supply, &status.Impedance})
+            shown.insert(line->StatusText);
+    };
+    collect({InitialConsumptionLine(), InitialSupplyLine(), InitialImpedanceLine(), {}});
+    for (const bool clock : {false, true}) {
+        if (clock) PlaceClock();
+        for (const std::int32_t cons : {0, 100, 470, 600, 2500})
+            for (const std::int32_t sup : {0, 500, 2100}) collect(WithCurrents(cons, sup));
+    }
+    for (const double z : {0.3, 0.42, 0.8, 2.0, 300.0}) collect(WithImpedance(z));
+    for (const double z : {0.8, 4.0}) {  // one burden unit, not needed and needed
+        Place(1, 10, 0, z, false, true);
+        collect(Evaluated());
+        catalogue.UnitTable[static_cast<std::size_t>(catalogue.UnitCount)].Quantity = 0;
+    }
+    Place(2, 10, 0, 4.0, false, true);
+    collect(Evaluated());
+
+    const std::set<std::string> listed(StatusMessages().begin(), StatusMessages().end());
+    EXPECT_EQ(shown, listed);
 }
 
 // The hints by control; every control the refresh touches appears exactly once.
