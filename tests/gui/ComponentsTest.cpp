@@ -1,5 +1,5 @@
-// The supporting components through real widgets: the status-bar hint on windows with and
-// without panels, the about box and its web-address label.
+// The supporting components through real widgets: the status-bar hint, the about box, the
+// web-address label and the shape of Qt's file dialog.
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
@@ -82,11 +82,10 @@ class ComponentsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Settings that Qt's dialogs keep (the file dialog's columns) go to a place of the tests'
-    // own, so that neither the user's nor an earlier run's decide a result.
+    // Qt's dialogs keep their settings (the file dialog's columns) apart from the user's.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void lastPanelShowsTheFirstLineOfTheLongHint() {
+    void lastPanelShowsTheFirstLineOfTheHintUnderTheMouse() {
         MainForm form;
         tavo::TZorStatusBarHint hint(&form.window);
         QVERIFY(Activate(form.window));
@@ -110,19 +109,11 @@ class ComponentsTest : public QObject {
         form.window.statusBar()->setSizeGripEnabled(false);
         Enter(form.button);
         QCOMPARE(form.Last()->text(), QStringLiteral("Start a new project"));
-    }
 
-    void hintFollowsTheMouseAndHintChangesUnderIt() {
-        MainForm form;
-        form.window.statusBar()->setSizeGripEnabled(false);
-        tavo::TZorStatusBarHint hint(&form.window);
-        QVERIFY(Activate(form.window));
-
+        // The real mouse; the control under it changes its hint (as the unit grid does per cell).
         QTest::mouseMove(form.edit, form.edit->rect().center());
         QTRY_VERIFY(form.edit->underMouse());
         QCOMPARE(form.Last()->text(), QStringLiteral("Name of the installer"));
-
-        // The control under the mouse changes its hint (as the unit grid does per cell).
         form.edit->setToolTip(QStringLiteral("Row 3|Power supply 350 mA"));
         QCOMPARE(form.Last()->text(), QStringLiteral("Power supply 350 mA"));
         // A change elsewhere, or on the window around the control, does not count.
@@ -172,38 +163,39 @@ class ComponentsTest : public QObject {
         QCOMPARE(bar->currentMessage(), QStringLiteral("First line\rSecond line"));
     }
 
-    void panelsAreThePermanentLabelsInOrder() {
+    void panelsAreThePermanentLabelsAndADestroyedHintStopsListening() {
         MainForm form;
         auto* message = new QLabel(QStringLiteral("message"), form.window.statusBar());
         form.window.statusBar()->addWidget(message);
         QCOMPARE(tavo::TZorStatusBarHint::Panels(form.window.statusBar()), form.panels);
-
-        tavo::TZorStatusBarHint hint;
-        QVERIFY(Activate(form.window));
-        Enter(form.button);
-        QCOMPARE(message->text(), QStringLiteral("message"));
+        {
+            tavo::TZorStatusBarHint hint;
+            QVERIFY(Activate(form.window));
+            Enter(form.button);
+            QCOMPARE(message->text(), QStringLiteral("message"));
+            QCOMPARE(form.Last()->text(), QStringLiteral("Start a new project") + kGrip);
+        }
+        Enter(form.edit);
         QCOMPARE(form.Last()->text(), QStringLiteral("Start a new project") + kGrip);
     }
 
-    void destroyedHintStopsListening() {
-        MainForm form;
-        QVERIFY(Activate(form.window));
-        {
-            tavo::TZorStatusBarHint hint;
-            Enter(form.edit);
-            QCOMPARE(form.Last()->text(), QStringLiteral("Name of the installer") + kGrip);
-        }
-        Enter(form.button);
-        QCOMPARE(form.Last()->text(), QStringLiteral("Name of the installer") + kGrip);
-    }
-
-    void aboutBoxShowsBothVersions() {
+    // The product name stands out larger, also with a desktop font given in pixels.
+    void aboutBoxShowsBothVersionsUnderALargerTitle() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Point size")));
         tavo::testing::TempDir dir;
         const std::string catalogue = dir.File("TAVOUNIT.DAT");
         tavo::testing::WriteBytes(catalogue,
                                   "; Tavo unit catalogue\r\n; VERSION : 2,1,0\r\n"
                                   "Input 18 mA\r\nIN18, i, 18, 0, 36, NO, NO, NO, YES, IN, 4\r\n");
+        const QFont desktop = QApplication::font();
+        QFont pixels = desktop;
+        pixels.setPixelSize(11);
+        QApplication::setFont(pixels);
         tavo::TAboutBox box(catalogue, nullptr);
+        QApplication::setFont(desktop);
+        const QFontInfo title(box.findChild<QLabel*>(QStringLiteral("ProductName"))->font());
+        QVERIFY(title.bold());
+        QCOMPARE(title.pixelSize(), 15);
         QCOMPARE(box.objectName(), QStringLiteral("AboutBox"));
         QCOMPARE(box.windowTitle(), QStringLiteral("About the Tavo Calculator"));
 
@@ -229,24 +221,7 @@ class ComponentsTest : public QObject {
                  QStringLiteral("Data Version 1.0.0"));
     }
 
-    // The product name stands out larger than the rest, also with a desktop font given in
-    // pixels.
-    void aboutBoxTitleIsLarger() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("Point size")));
-        const QFont desktop = QApplication::font();
-        QFont pixels = desktop;
-        pixels.setPixelSize(11);
-        QApplication::setFont(pixels);
-        tavo::testing::TempDir dir;
-        tavo::TAboutBox box(dir.File("TAVOUNIT.DAT"), nullptr);
-        QApplication::setFont(desktop);
-        const QFontInfo title(box.findChild<QLabel*>(QStringLiteral("ProductName"))->font());
-        QVERIFY(title.bold());
-        QCOMPARE(title.pixelSize(), 15);
-    }
-
-    // Qt's own file dialog opens large enough to show the sizes, types and dates of the
-    // files whole.
+    // Qt's own file dialog shows the sizes, types and dates of the files whole.
     void fileDialogColumnsShowSizesAndDatesWhole() {
         tavo::testing::TempDir dir;
         tavo::testing::WriteBytes(dir.File("Sample.tav"), std::string(745, 'x'));
@@ -271,12 +246,21 @@ class ComponentsTest : public QObject {
         }
     }
 
-    void okClosesTheAboutBox() {
+    // The link opens the maker's site and leaves the box open; OK or Enter closes it.
+    void aboutBoxLinkOpensTheSiteAndOkCloses() {
         tavo::testing::TempDir dir;
         for (bool byKey : {false, true}) {
             tavo::TAboutBox box(dir.File("TAVOUNIT.DAT"), nullptr);
             box.setWindowModality(Qt::NonModal);  // shown, never run as a blocking box
+            QList<QUrl> opened;
+            box.UrlLabel()->SetOpener([&](const QUrl& url) {
+                opened << url;
+                return true;
+            });
             QVERIFY(Activate(box));
+            QTest::mouseClick(box.UrlLabel(), Qt::LeftButton);
+            QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(tavo::kMakerWebSite))});
+            QVERIFY(box.isVisible());
             auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
             QVERIFY(ok->isDefault());
             if (byKey)
@@ -316,22 +300,6 @@ class ComponentsTest : public QObject {
         QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-20, -20));
         QCOMPARE(opened.size(), 1);
-    }
-
-    void aboutBoxLinkOpensTheMakersSite() {
-        tavo::testing::TempDir dir;
-        tavo::TAboutBox box(dir.File("TAVOUNIT.DAT"), nullptr);
-        QList<QUrl> opened;
-        box.UrlLabel()->SetOpener([&](const QUrl& url) {
-            opened << url;
-            return true;
-        });
-        box.setWindowModality(Qt::NonModal);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTest::mouseClick(box.UrlLabel(), Qt::LeftButton);
-        QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(tavo::kMakerWebSite))});
-        QVERIFY(box.isVisible());
     }
 };
 

@@ -1,6 +1,5 @@
 // The help window over the real help file data/TavoCalc.hlp: every topic the program opens by
-// its context string, the keyword index and its filtering, the contents links and Back, and
-// what the window says when the file is missing.
+// its context string, the keyword index and its filter, the links and Back, a missing file.
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,8 +8,10 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
+#include <memory>
 
 #include "components/HelpViewer.h"
+#include "support/TempDir.h"
 
 using tavo::THelpViewer;
 
@@ -27,79 +28,84 @@ QString HelpFilePath() {
 #endif
 }
 
-QTextBrowser* Browser(THelpViewer& viewer) {
-    return viewer.findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
-}
-QLineEdit* KeywordField(THelpViewer& viewer) {
-    return viewer.findChild<QLineEdit*>(QStringLiteral("HelpKeyword"));
-}
-QListWidget* IndexList(THelpViewer& viewer) {
-    return viewer.findChild<QListWidget*>(QStringLiteral("HelpIndex"));
-}
-QPushButton* Button(THelpViewer& viewer, const char* name) {
-    return viewer.findChild<QPushButton*>(QString::fromLatin1(name));
-}
-QString PageText(THelpViewer& viewer) {
-    return Browser(viewer)->toPlainText();
-}
-
-// The targets of the links on the page shown.
-QStringList PageLinks(THelpViewer& viewer) {
-    QStringList links;
-    const QTextDocument* document = Browser(viewer)->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QString href = it.fragment().charFormat().anchorHref();
-            if (!href.isEmpty() && !links.contains(href)) links << href;
-        }
-    }
-    return links;
-}
-
-QStringList VisibleKeywords(THelpViewer& viewer) {
-    QStringList visible;
-    QListWidget* list = IndexList(viewer);
-    for (int row = 0; row < list->count(); ++row) {
-        if (!list->item(row)->isHidden()) visible << list->item(row)->text();
-    }
-    return visible;
-}
-
-QString SelectedKeyword(THelpViewer& viewer) {
-    QListWidgetItem* item = IndexList(viewer)->currentItem();
-    return item != nullptr ? item->text() : QString();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 }  // namespace
 
 class HelpViewerTest : public QObject {
     Q_OBJECT
+
+  private:
+    QWidget owner_;                        // the viewer is a window of its own all the same
+    std::unique_ptr<THelpViewer> viewer_;  // fresh for each test, the help file loaded
+
+    template <class Control>
+    Control* Find(const char* name) {
+        return viewer_->findChild<Control*>(QString::fromLatin1(name));
+    }
+    QTextBrowser* Browser() { return Find<QTextBrowser>("HelpBrowser"); }
+    QLineEdit* KeywordField() { return Find<QLineEdit>("HelpKeyword"); }
+    QListWidget* IndexList() { return Find<QListWidget>("HelpIndex"); }
+    QString PageText() { return Browser()->toPlainText(); }
+
+    // The targets of the links on the page shown.
+    QStringList PageLinks() {
+        QStringList links;
+        for (QTextBlock block = Browser()->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QString href = it.fragment().charFormat().anchorHref();
+                if (!href.isEmpty() && !links.contains(href)) links << href;
+            }
+        }
+        return links;
+    }
+    QStringList VisibleKeywords() {
+        QStringList visible;
+        for (int row = 0; row < IndexList()->count(); ++row)
+            if (!IndexList()->item(row)->isHidden()) visible << IndexList()->item(row)->text();
+        return visible;
+    }
+    QString SelectedKeyword() {
+        QListWidgetItem* item = IndexList()->currentItem();
+        return item != nullptr ? item->text() : QString();
+    }
 
   private slots:
     void initTestCase() {
         QVERIFY2(!HelpFilePath().isEmpty(), "set TAVO_HELP_FILE to data/TavoCalc.hlp");
         QVERIFY2(QFile::exists(HelpFilePath()), qPrintable(HelpFilePath()));
     }
+    void init() {
+        viewer_ = std::make_unique<THelpViewer>(&owner_);
+        QVERIFY(viewer_->SetHelpFile(HelpFilePath()));
+    }
+    void cleanup() { viewer_.reset(); }
 
-    void WindowIsANonModalHelpWindow() {
-        QWidget owner;
-        auto* viewer = new THelpViewer(&owner);
-        QCOMPARE(viewer->objectName(), QStringLiteral("HelpViewer"));
-        QCOMPARE(viewer->windowTitle(), QStringLiteral("Tavo Calculator Help"));
-        QVERIFY(viewer->isWindow());
-        QVERIFY(Browser(*viewer) && KeywordField(*viewer) && IndexList(*viewer));
-        QVERIFY(viewer->SetHelpFile(HelpFilePath()));
-        QCOMPARE(viewer->HelpFile(), HelpFilePath());
-        viewer->ShowContents();
-        QVERIFY(viewer->isVisible());
-        QVERIFY(!viewer->isModal());
+    // A window of its own, not modal, that opens on the contents, on help on help and on the
+    // topics the file has.
+    void WindowOpensOnTheContentsHelpOnHelpAndKnownTopics() {
+        QCOMPARE(viewer_->objectName(), QStringLiteral("HelpViewer"));
+        QCOMPARE(viewer_->windowTitle(), QStringLiteral("Tavo Calculator Help"));
+        QVERIFY(viewer_->isWindow());
+        QVERIFY(Browser() && KeywordField() && IndexList());
+        QCOMPARE(viewer_->HelpFile(), HelpFilePath());
+        viewer_->ShowContents();
+        QVERIFY(viewer_->isVisible());
+        QVERIFY(!viewer_->isModal());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+        viewer_->ShowHelpOnHelp();
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("HowToUseHelp"));
+        viewer_->ShowContents();
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
+        QVERIFY(viewer_->ShowTopic(QStringLiteral("Printing")));
+        QVERIFY(!viewer_->ShowTopic(QStringLiteral("NoSuchTopic")));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
+        QVERIFY(PageText().contains(QStringLiteral("Tutorial: designing a network")));
+        QVERIFY(!viewer_->ShowTopic(QString()));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
+        // Context strings are not case-sensitive.
+        QVERIFY(viewer_->ShowTopic(QStringLiteral("loadingdatafromfile")));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("Loadingdatafromfile"));
     }
 
     // The context strings the program uses, and the topics the help promises, each open on a
@@ -137,11 +143,9 @@ class HelpViewerTest : public QObject {
     void TopicsOpenByContextString() {
         QFETCH(QString, topic);
         QFETCH(QStringList, phrases);
-        THelpViewer viewer;
-        QVERIFY(viewer.SetHelpFile(HelpFilePath()));
-        QVERIFY(viewer.ShowTopic(topic));
-        QCOMPARE(viewer.CurrentTopic(), topic);
-        const QString text = PageText(viewer);
+        QVERIFY(viewer_->ShowTopic(topic));
+        QCOMPARE(viewer_->CurrentTopic(), topic);
+        const QString text = PageText();
         for (const QString& phrase : phrases)
             QVERIFY2(text.contains(phrase), qPrintable(topic + ": " + phrase));
         // One topic at a time: the index's own heading is on no other page.
@@ -151,178 +155,147 @@ class HelpViewerTest : public QObject {
         }
     }
 
-    void HelpOnHelpContentsAndUnknownTopics() {
-        THelpViewer viewer;
-        QVERIFY(viewer.SetHelpFile(HelpFilePath()));
-        viewer.ShowHelpOnHelp();
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("HowToUseHelp"));
-        viewer.ShowContents();
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
-
-        QVERIFY(viewer.ShowTopic(QStringLiteral("Printing")));
-        QVERIFY(!viewer.ShowTopic(QStringLiteral("NoSuchTopic")));
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
-        QVERIFY(PageText(viewer).contains(QStringLiteral("Tutorial: designing a network")));
-        QVERIFY(!viewer.ShowTopic(QString()));
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
-
-        // Context strings are not case-sensitive.
-        QVERIFY(viewer.ShowTopic(QStringLiteral("loadingdatafromfile")));
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("Loadingdatafromfile"));
-    }
-
     // Every link of the contents page and of every topic page leads to a topic; Back walks
     // the way back.
     void LinksLeadToTopicsAndBackReturns() {
-        THelpViewer viewer;
-        QVERIFY(viewer.SetHelpFile(HelpFilePath()));
-        viewer.ShowContents();
-        const QStringList contentsLinks = PageLinks(viewer);
+        viewer_->ShowContents();
+        const QStringList contentsLinks = PageLinks();
         for (const char* required : {"#Tutorial", "#Calculator", "#PowerSupplies", "#Clock",
                                      "#Burden", "#Impedance", "#Limits", "#Projects", "#Printing",
-                                     "#Loadingdatafromfile", "#HowToUseHelp", "#index"}) {
+                                     "#Loadingdatafromfile", "#HowToUseHelp", "#index"})
             QVERIFY2(contentsLinks.contains(QString::fromLatin1(required)), required);
-        }
 
         QStringList pages = contentsLinks;
         for (const QString& page : contentsLinks) {
-            QVERIFY(viewer.ShowTopic(page.mid(1)));
-            for (const QString& link : PageLinks(viewer)) {
+            QVERIFY(viewer_->ShowTopic(page.mid(1)));
+            for (const QString& link : PageLinks())
                 if (!pages.contains(link)) pages << link;
-            }
         }
         for (const QString& link : pages) {
             QVERIFY2(link.startsWith(QLatin1Char('#')), qPrintable(link));
-            viewer.ShowContents();
-            emit Browser(viewer)->anchorClicked(QUrl(link));
-            QCOMPARE(viewer.CurrentTopic(), link.mid(1));
+            viewer_->ShowContents();
+            emit Browser()->anchorClicked(QUrl(link));
+            QCOMPARE(viewer_->CurrentTopic(), link.mid(1));
         }
 
-        QPushButton* back = Button(viewer, "btnBack");
+        QPushButton* back = Find<QPushButton>("btnBack");
         QVERIFY(back);
-        viewer.ShowContents();
-        emit Browser(viewer)->anchorClicked(QUrl(QStringLiteral("#Tutorial")));
-        emit Browser(viewer)->anchorClicked(QUrl(QStringLiteral("#Printing")));
+        viewer_->ShowContents();
+        emit Browser()->anchorClicked(QUrl(QStringLiteral("#Tutorial")));
+        emit Browser()->anchorClicked(QUrl(QStringLiteral("#Printing")));
         QVERIFY(back->isEnabled());
         back->click();
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("Tutorial"));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("Tutorial"));
         back->click();
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
-        Button(viewer, "btnContents")->click();
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
+        Find<QPushButton>("btnContents")->click();
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
     }
 
     // The index lists the file's keywords, and each one displays a topic of the file.
     void EveryIndexKeywordOpensATopic() {
-        THelpViewer viewer;
-        QVERIFY(viewer.SetHelpFile(HelpFilePath()));
-        const QStringList keywords = viewer.Keywords();
+        const QStringList keywords = viewer_->Keywords();
         QVERIFY2(keywords.size() >= 40, qPrintable(QString::number(keywords.size())));
         QStringList distinct = keywords;
         QCOMPARE(distinct.removeDuplicates(), qsizetype(0));
         for (const char* keyword : {"TAVOUNIT.DAT", "tutorial", "short circuit", "burden",
-                                    "address limit", "Save network?"}) {
+                                    "address limit", "Save network?"})
             QVERIFY2(keywords.contains(QString::fromLatin1(keyword)), keyword);
-        }
 
-        viewer.ShowIndex(QString());
-        QListWidget* list = IndexList(viewer);
+        viewer_->ShowIndex(QString());
+        QListWidget* list = IndexList();
         QCOMPARE(list->count(), keywords.size());
-        QCOMPARE(VisibleKeywords(viewer), keywords);
-        QCOMPARE(SelectedKeyword(viewer), keywords.first());
-        QPushButton* display = Button(viewer, "btnDisplay");
+        QCOMPARE(VisibleKeywords(), keywords);
+        QCOMPARE(SelectedKeyword(), keywords.first());
+        QPushButton* display = Find<QPushButton>("btnDisplay");
         QVERIFY(display);
         for (int row = 0; row < list->count(); ++row) {
-            viewer.ShowIndex(QString());
+            viewer_->ShowIndex(QString());
             list->setCurrentRow(row);
             display->click();
-            const QString topic = viewer.CurrentTopic();
+            const QString topic = viewer_->CurrentTopic();
             QVERIFY2(!topic.isEmpty() && topic != QStringLiteral("index"),
                      qPrintable(list->item(row)->text()));
             // It is a topic of the file, not the contents shown for an unknown one.
-            QVERIFY2(viewer.ShowTopic(topic), qPrintable(list->item(row)->text()));
+            QVERIFY2(viewer_->ShowTopic(topic), qPrintable(list->item(row)->text()));
         }
     }
 
     void TypingFiltersAndSelects() {
-        THelpViewer viewer;
-        QVERIFY(viewer.SetHelpFile(HelpFilePath()));
-        viewer.ShowIndex(QStringLiteral("burd"));
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("index"));
-        QLineEdit* field = KeywordField(viewer);
+        viewer_->ShowIndex(QStringLiteral("burd"));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("index"));
+        QLineEdit* field = KeywordField();
         QCOMPARE(field->text(), QStringLiteral("burd"));
-        const QStringList visible = VisibleKeywords(viewer);
+        const QStringList visible = VisibleKeywords();
         QVERIFY(visible.size() >= 4);
         for (const QString& keyword : visible)
             QVERIFY2(keyword.contains(QStringLiteral("burd"), Qt::CaseInsensitive),
                      qPrintable(keyword));
-        for (const QString& keyword : viewer.Keywords()) {
+        for (const QString& keyword : viewer_->Keywords())
             if (keyword.contains(QStringLiteral("burd"), Qt::CaseInsensitive))
                 QVERIFY2(visible.contains(keyword), qPrintable(keyword));
-        }
         // "Add burden" comes first in the list, but "burden" is the keyword that begins so.
         QCOMPARE(visible.first(), QStringLiteral("Add burden"));
-        QCOMPARE(SelectedKeyword(viewer), QStringLiteral("burden"));
+        QCOMPARE(SelectedKeyword(), QStringLiteral("burden"));
 
         // Typed letter by letter; the arrow keys move through what is left.
         field->clear();
         QTest::keyClicks(field, QStringLiteral("SHO"));
-        QCOMPARE(VisibleKeywords(viewer), QStringList({"Safe if short circuit", "short circuit",
-                                                       "Unsafe if short circuit"}));
-        QCOMPARE(SelectedKeyword(viewer), QStringLiteral("short circuit"));
+        QCOMPARE(VisibleKeywords(), QStringList({"Safe if short circuit", "short circuit",
+                                                 "Unsafe if short circuit"}));
+        QCOMPARE(SelectedKeyword(), QStringLiteral("short circuit"));
         QTest::keyClick(field, Qt::Key_Down);
-        QCOMPARE(SelectedKeyword(viewer), QStringLiteral("Unsafe if short circuit"));
+        QCOMPARE(SelectedKeyword(), QStringLiteral("Unsafe if short circuit"));
         QTest::keyClick(field, Qt::Key_Up);
         QTest::keyClick(field, Qt::Key_Up);
-        QCOMPARE(SelectedKeyword(viewer), QStringLiteral("Safe if short circuit"));
+        QCOMPARE(SelectedKeyword(), QStringLiteral("Safe if short circuit"));
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("PowerSupplies"));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("PowerSupplies"));
 
         // Nothing matches: nothing is selected and Display does nothing.
-        viewer.ShowIndex(QStringLiteral("zzz"));
-        QVERIFY(VisibleKeywords(viewer).isEmpty());
-        QCOMPARE(IndexList(viewer)->currentItem(), nullptr);
-        QVERIFY(!Button(viewer, "btnDisplay")->isEnabled());
+        viewer_->ShowIndex(QStringLiteral("zzz"));
+        QVERIFY(VisibleKeywords().isEmpty());
+        QCOMPARE(IndexList()->currentItem(), nullptr);
+        QVERIFY(!Find<QPushButton>("btnDisplay")->isEnabled());
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("index"));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("index"));
 
         // The same keyword again still selects its first match.
-        viewer.ShowIndex(QStringLiteral("tavo"));
-        IndexList(viewer)->setCurrentRow(IndexList(viewer)->count() - 1);
-        viewer.ShowIndex(QStringLiteral("tavo"));
-        QCOMPARE(SelectedKeyword(viewer), QStringLiteral("TAVO.INI"));
+        viewer_->ShowIndex(QStringLiteral("tavo"));
+        IndexList()->setCurrentRow(IndexList()->count() - 1);
+        viewer_->ShowIndex(QStringLiteral("tavo"));
+        QCOMPARE(SelectedKeyword(), QStringLiteral("TAVO.INI"));
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("Loadingdatafromfile"));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("Loadingdatafromfile"));
     }
 
     void MissingFileSaysWhereItLooked() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("TavoCalc.hlp"));
-        THelpViewer viewer;
-        QVERIFY(!viewer.SetHelpFile(path));
-        QVERIFY(viewer.Keywords().isEmpty());
-
-        viewer.ShowContents();
-        QVERIFY(PageText(viewer).contains(QStringLiteral("\"") + path + QStringLiteral("\"")));
-        QVERIFY(PageText(viewer).contains(QStringLiteral("cannot be found")));
-        QVERIFY(viewer.CurrentTopic().isEmpty());
-        QVERIFY(!viewer.ShowTopic(QStringLiteral("Tutorial")));
-        QVERIFY(PageText(viewer).contains(path));
-        viewer.ShowIndex(QStringLiteral("burden"));
-        QVERIFY(PageText(viewer).contains(path));
-        QCOMPARE(IndexList(viewer)->count(), 0);
-        viewer.ShowHelpOnHelp();
-        QVERIFY(PageText(viewer).contains(path));
-        QVERIFY(!Button(viewer, "btnBack")->isEnabled());
-
         // A file that was loaded before is forgotten when the next one is missing.
-        QVERIFY(viewer.SetHelpFile(HelpFilePath()));
-        QVERIFY(viewer.ShowTopic(QStringLiteral("Tutorial")));
-        QVERIFY(!viewer.SetHelpFile(dir.path()));  // a directory is no help file
-        QVERIFY(viewer.Keywords().isEmpty());
-        QVERIFY(!viewer.ShowTopic(QStringLiteral("Tutorial")));
-        QVERIFY(PageText(viewer).contains(dir.path()));
+        QVERIFY(viewer_->ShowTopic(QStringLiteral("Tutorial")));
+        QVERIFY(!viewer_->SetHelpFile(dir.path()));  // a directory is no help file
+        QVERIFY(viewer_->Keywords().isEmpty());
+        QVERIFY(!viewer_->ShowTopic(QStringLiteral("Tutorial")));
+        QVERIFY(PageText().contains(dir.path()));
+
+        const QString path = dir.filePath(QStringLiteral("TavoCalc.hlp"));
+        viewer_ = std::make_unique<THelpViewer>(&owner_);  // never given a file it could read
+        QVERIFY(!viewer_->SetHelpFile(path));
+        QVERIFY(viewer_->Keywords().isEmpty());
+
+        viewer_->ShowContents();
+        QVERIFY(PageText().contains(QStringLiteral("\"") + path + QStringLiteral("\"")));
+        QVERIFY(PageText().contains(QStringLiteral("cannot be found")));
+        QVERIFY(viewer_->CurrentTopic().isEmpty());
+        QVERIFY(!viewer_->ShowTopic(QStringLiteral("Tutorial")));
+        QVERIFY(PageText().contains(path));
+        viewer_->ShowIndex(QStringLiteral("burden"));
+        QVERIFY(PageText().contains(path));
+        QCOMPARE(IndexList()->count(), 0);
+        viewer_->ShowHelpOnHelp();
+        QVERIFY(PageText().contains(path));
+        QVERIFY(!Find<QPushButton>("btnBack")->isEnabled());
     }
 
     // The viewer reads any help file in the same layout, not only the one it ships with.
@@ -330,37 +303,38 @@ class HelpViewerTest : public QObject {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("Other.hlp"));
-        WriteFile(path,
-                  "<html><head><style>h2 { color: red; }</style></head><BODY>\n"
-                  "<!-- <section id=\"Hidden\">commented out</section> -->\n"
-                  "<section id=\"contents\"><h2>Start</h2><a href='#First'>one</a></section>\n"
-                  "<SECTION class=\"topic\" id='First'><p>First topic \xc3\xa9t\xc3\xa9</p>"
-                  "</SECTION>\n"
-                  "<section id=\"index\"><ul>\n"
-                  "<li><a href=\"#First\">save <b>&amp;</b> exit</a></li>\n"
-                  "<li><a class=\"k\" href=\"#Gone\">lost   keyword</a></li>\n"
-                  "</ul></section></BODY></html>\n");
-        THelpViewer viewer;
-        QVERIFY(viewer.SetHelpFile(path));
-        QCOMPARE(viewer.Keywords(), QStringList({"save & exit", "lost keyword"}));
-        QVERIFY(viewer.ShowTopic(QStringLiteral("First")));
-        QVERIFY(PageText(viewer).contains(QString::fromUtf8("First topic \xc3\xa9t\xc3\xa9")));
-        QVERIFY(!viewer.ShowTopic(QStringLiteral("Hidden")));
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
+        tavo::testing::WriteBytes(
+            path.toStdString(),
+            "<html><head><style>h2 { color: red; }</style></head><BODY>\n"
+            "<!-- <section id=\"Hidden\">commented out</section> -->\n"
+            "<section id=\"contents\"><h2>Start</h2><a href='#First'>one</a></section>\n"
+            "<SECTION class=\"topic\" id='First'><p>First topic \xc3\xa9t\xc3\xa9</p>"
+            "</SECTION>\n"
+            "<section id=\"index\"><ul>\n"
+            "<li><a href=\"#First\">save <b>&amp;</b> exit</a></li>\n"
+            "<li><a class=\"k\" href=\"#Gone\">lost   keyword</a></li>\n"
+            "</ul></section></BODY></html>\n");
+        QVERIFY(viewer_->SetHelpFile(path));
+        QCOMPARE(viewer_->Keywords(), QStringList({"save & exit", "lost keyword"}));
+        QVERIFY(viewer_->ShowTopic(QStringLiteral("First")));
+        QVERIFY(PageText().contains(QString::fromUtf8("First topic \xc3\xa9t\xc3\xa9")));
+        QVERIFY(!viewer_->ShowTopic(QStringLiteral("Hidden")));
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
 
         // A keyword whose topic is missing shows the contents.
-        viewer.ShowIndex(QStringLiteral("lost"));
-        QTest::keyClick(KeywordField(viewer), Qt::Key_Return);
-        QCOMPARE(viewer.CurrentTopic(), QStringLiteral("contents"));
+        viewer_->ShowIndex(QStringLiteral("lost"));
+        QTest::keyClick(KeywordField(), Qt::Key_Return);
+        QCOMPARE(viewer_->CurrentTopic(), QStringLiteral("contents"));
 
         // Without sections the whole document is the contents.
-        WriteFile(path, "<html><body><p>Only one page</p></body></html>");
-        QVERIFY(viewer.SetHelpFile(path));
-        viewer.ShowContents();
-        QVERIFY(PageText(viewer).contains(QStringLiteral("Only one page")));
-        QVERIFY(viewer.Keywords().isEmpty());
-        QVERIFY(!viewer.ShowTopic(QStringLiteral("Tutorial")));
-        QVERIFY(PageText(viewer).contains(QStringLiteral("Only one page")));
+        tavo::testing::WriteBytes(path.toStdString(),
+                                  "<html><body><p>Only one page</p></body></html>");
+        QVERIFY(viewer_->SetHelpFile(path));
+        viewer_->ShowContents();
+        QVERIFY(PageText().contains(QStringLiteral("Only one page")));
+        QVERIFY(viewer_->Keywords().isEmpty());
+        QVERIFY(!viewer_->ShowTopic(QStringLiteral("Tutorial")));
+        QVERIFY(PageText().contains(QStringLiteral("Only one page")));
     }
 };
 
