@@ -4,7 +4,8 @@
 # EXECUTIONS inputs each (10 million by default) from its seed corpus and the inputs earlier runs
 # found, two at a time. Each target's new inputs and any finding stay in
 # build/fuzz-campaign/<target>; its executions over all runs add up in <target>/total (an
-# interrupted run counts as far as its log got). The summary gives this run's executions, the
+# interrupted run counts as far as its log got). An input counts as hanging after 60 s, so that
+# a run starved of the processor by other work finds no false timeout. The summary gives this run's executions, the
 # total, coverage and findings; the exit status is 1 when a target found something.
 #   scripts/fuzz-campaign.sh [EXECUTIONS [TARGET...]]
 set -uo pipefail
@@ -16,9 +17,9 @@ out=build/fuzz-campaign
 all=(catalogue_fuzz:catalogue:32768 dbase_fuzz:dbase:8192 network_file_fuzz:network_file:8192
   project_file_fuzz:project_file:4096 tag_file_fuzz:tag_file:8192 alias_fuzz:alias:4096
   jpeg_fuzz:jpeg:4096)
-targets=()
-for target in "${all[@]}"; do
-  if [[ $# -eq 0 ]] || [[ " $* " == *" ${target%%:*} "* ]]; then targets+=("$target"); fi
+targets=()  # in the order given, else all of them
+for name in "${@:-${all[@]%%:*}}"; do
+  for target in "${all[@]}"; do [[ ${target%%:*} == "$name" ]] && targets+=("$target"); done
 done
 cmake --preset asan -B "$out/build" > /dev/null
 cmake --build "$out/build" --target "${targets[@]%%:*}" -j "$(nproc)" > /dev/null || exit 2
@@ -39,7 +40,7 @@ run() {
     echo $(($(cat "$dir/total" 2> /dev/null || echo 0) + $(executed "$dir/log"))) > "$dir/total"
   fi
   rm -f "$dir/counted"
-  "$out/build/bin/$name" -runs="$runs" -max_len="$max" -timeout=10 -rss_limit_mb=2048 \
+  "$out/build/bin/$name" -runs="$runs" -max_len="$max" -timeout=60 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$dir/" "$dir/corpus" "fuzz/corpus/$corpus" \
     > "$dir/log" 2>&1
   echo "$?" > "$dir/status"
