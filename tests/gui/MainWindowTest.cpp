@@ -34,6 +34,13 @@ const char kCatalogue[] =
     "Input 20 mA\r\nIN20, i, 20, 0, 36, NO, NO, NO, YES, IN, 4\r\n"
     "Output 30 mA\r\nOUT30, o, 30, 0, 45, NO, NO, NO, YES, OUT, 8\r\n";
 
+// The tool buttons and their tips.
+const char* const kButtons[][2] = {{"ToolButton1", "New Project"},
+                                   {"ToolButton2", "Open Project"},
+                                   {"ToolButton3", "Save Project"},
+                                   {"btnPrint", "Print"},
+                                   {"ToolButton5", "Project Details"}};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -66,6 +73,9 @@ class MainWindowTest : public QObject {
     QAction* Action(const char* name) {
         return window_->findChild<QAction*>(QString::fromLatin1(name));
     }
+    QToolButton* Button(const char* name) {
+        return window_->findChild<QToolButton*>(QString::fromLatin1(name));
+    }
     QComboBox* Selector() { return window_->findChild<QComboBox*>(QStringLiteral("cbxNetworks")); }
     QString LabelText(const char* name) {
         return window_->findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -88,6 +98,17 @@ class MainWindowTest : public QObject {
     }
     std::string Path(const char* name) { return dir_->File(name); }
     bool Exists(const char* name) { return tavo::FileExists(Path(name)); }
+    // Copies files of the source tree into the folder, over any there.
+    void CopyIn(const QString& from, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            const QString to = QString::fromStdString(Path(name));
+            QFile::remove(to);
+            QVERIFY2(QFile::copy(from + QLatin1String(name), to), name);
+        }
+    }
+    static QString Caption(const std::string& file) {
+        return QString::fromStdString("Tavo Calculator/Installation Reporter [" + file + "]");
+    }
     // Picks the network next to the selected one with the keyboard (0-based index).
     void PickNetwork(int index) {
         Selector()->setFocus();
@@ -146,7 +167,9 @@ class MainWindowTest : public QObject {
              QKeySequence(Qt::CTRL | Qt::Key_A)},
             {"Savelocalnetwork1", "Save Network", "Save only the current network", QKeySequence()},
             {"Print1", "Print", "Open the print dialog box", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"PrinterSetup1", "Printer Setup", "", QKeySequence()},
             {"Quit1", "E&xit", "Exit this Application", QKeySequence(Qt::ALT | Qt::Key_F4)},
+            {"EditProjectDetails2", "&Edit Project Details", "", QKeySequence()},
             {"HelpContents", "&Contents", "Open Help on the contents page",
              QKeySequence(Qt::Key_F1)},
             {"SearchForHelpOn1", "&Search For Help On...", "Open Help on the index page",
@@ -165,27 +188,18 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(!Action("Savelocalnetwork1")->isVisible());
         QVERIFY(Action("Print1")->isEnabled());
-        QCOMPARE(Action("EditProjectDetails2")->text(), QStringLiteral("&Edit Project Details"));
-        QCOMPARE(Action("PrinterSetup1")->text(), QStringLiteral("Printer Setup"));
         QStringList menus;
         for (QAction* menu : window_->menuBar()->actions()) menus << menu->text();
         QCOMPARE(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"),
                                      QStringLiteral("&Help ")}));
-        const char* buttons[][2] = {{"ToolButton1", "New Project"},
-                                    {"ToolButton2", "Open Project"},
-                                    {"ToolButton3", "Save Project"},
-                                    {"btnPrint", "Print"},
-                                    {"ToolButton5", "Project Details"}};
-        for (const auto& button : buttons)
-            QCOMPARE(window_->findChild<QToolButton*>(QString::fromLatin1(button[0]))->toolTip(),
-                     QString::fromLatin1(button[1]));
+        for (const auto& [name, tip] : kButtons)
+            QCOMPARE(Button(name)->toolTip(), QString::fromLatin1(tip));
         QCOMPARE(Selector()->toolTip(), QStringLiteral("Select a network to edit or view"));
         QCOMPARE(Selector()->count(), 1);
         QCOMPARE(Selector()->itemText(0), QStringLiteral("Network 1"));
         QCOMPARE(LabelText("lblNetworkSelector"), QStringLiteral("Network Selector (1 of 1)"));
         QCOMPARE(window_->statusBar()->findChildren<QLabel*>().size(), 3);
-        QCOMPARE(window_->windowTitle(),
-                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(window_->windowTitle(), Caption("Untitled"));
         // The help commands and the details button reach their windows.
         QTest::keyClick(Grid(), Qt::Key_F1);
         Action("SearchForHelpOn1")->trigger();
@@ -193,8 +207,7 @@ class MainWindowTest : public QObject {
         Action("mnuTutorial")->trigger();
         QCOMPARE(helpCalls_, (std::vector<std::string>{"contents", "index:", "help on help",
                                                        "topic:Tutorial"}));
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton5")),
-                          Qt::LeftButton);
+        QTest::mouseClick(Button("ToolButton5"), Qt::LeftButton);
         Action("EditProjectDetails2")->trigger();
         QCOMPARE(detailsShown_, 2);
     }
@@ -205,17 +218,14 @@ class MainWindowTest : public QObject {
         Start();
         Place(2, QStringLiteral("4"));
         prompts_->answers = {Answer::Cancel};
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton1")),
-                          Qt::LeftButton);
+        QTest::mouseClick(Button("ToolButton1"), Qt::LeftButton);
         QCOMPARE(Messages(), QStringList{QStringLiteral("Project changed. Save project?")});
         QCOMPARE(Unit(2).Quantity, 4);
         MakeProject();
         QCOMPARE(Selector()->count(), 3);
         QCOMPARE(Selector()->currentIndex(), 1);
         QCOMPARE(LabelText("lblNetworkSelector"), QStringLiteral("Network Selector (2 of 3)"));
-        QCOMPARE(window_->windowTitle(),
-                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
-                                        Path("site.tav") + "]"));
+        QCOMPARE(window_->windowTitle(), Caption(Path("site.tav")));
         QCOMPARE(window_->statusTip(), window_->windowTitle());
         // The keyboard on the selector switches networks; Cancel puts the selector back.
         Place(3, QStringLiteral("5"));
@@ -239,16 +249,14 @@ class MainWindowTest : public QObject {
         state_->Project.ProjectName = "Harbour";
         QVERIFY(window_->Save1Click());
         prompts_->files = {Path("site.tav")};
-        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("ToolButton2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(Button("ToolButton2"), Qt::LeftButton);
         QCOMPARE(LabelText("lblInstaller"), QStringLiteral("Anna Berg"));
         QCOMPARE(LabelText("lblProject"), QStringLiteral("Harbour"));
         QCOMPARE(Selector()->currentIndex(), 0);
         QCOMPARE(window_->Page().Lists().TabIndex(), 7);
         Action("New1")->trigger();
         QCOMPARE(LabelText("lblProject"), QString());
-        QCOMPARE(window_->windowTitle(),
-                 QStringLiteral("Tavo Calculator/Installation Reporter [Untitled]"));
+        QCOMPARE(window_->windowTitle(), Caption("Untitled"));
     }
 
     void closingAsksTheExitPrompts() {
@@ -277,14 +285,8 @@ class MainWindowTest : public QObject {
     }
     void openingAnInstallationImportsIt() {
         QFETCH(bool, commandLine);
-        for (const char* name : {"Harbour.tag", "Harbour.dbf", "Harbour.DBT"})
-            QVERIFY(QFile::copy(
-                QStringLiteral(TAVO_SOURCE_DIR "/examples/Harbour/") + QLatin1String(name),
-                QString::fromStdString(Path(name))));
-        tavo::testing::WriteBytes(Path("TAVOUNIT.DAT"),
-                                  tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TAVOUNIT.DAT"));
-        tavo::testing::WriteBytes(Path("TavoAlias.als"),
-                                  tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TavoAlias.als"));
+        CopyIn(TAVO_SOURCE_DIR "/examples/Harbour/", {"Harbour.tag", "Harbour.dbf", "Harbour.DBT"});
+        CopyIn(TAVO_SOURCE_DIR "/data/", {"TAVOUNIT.DAT", "TavoAlias.als"});
         const QString tag = QString::fromStdString(Path("Harbour.tag"));
         window_ =
             std::make_unique<tavo::TVCALC>(*state_, commandLine ? QStringList{tag} : QStringList{},
@@ -316,9 +318,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(Selector()->itemText(0), QStringLiteral("Annex"));
         QCOMPARE(Selector()->itemText(2), QStringLiteral("Main building"));
         QCOMPARE(LabelText("lblProject"), QStringLiteral("Harbour Offices"));
-        QCOMPARE(window_->windowTitle(),
-                 QString::fromStdString("Tavo Calculator/Installation Reporter [" +
-                                        Path("Harbour.tag") + "]"));
+        QCOMPARE(window_->windowTitle(), Caption(Path("Harbour.tag")));
         // Network 1 on "Selected Units": the annex's four units and their total.
         QCOMPARE(window_->Page().Lists().TabIndex(), 7);
         QCOMPARE(Grid()->rowCount(), 5);
@@ -332,12 +332,11 @@ class MainWindowTest : public QObject {
         QMenu* exportMenu = window_->findChild<QMenu*>(QStringLiteral("mnuExport"));
         QVERIFY(exportMenu != nullptr);
         QVERIFY(exportMenu->menuAction()->isEnabled());
-        QCOMPARE(Action("mnuCurrentNetworkDatatoCSV")->text(),
-                 QStringLiteral("Current Network Data to CSV"));
-        QCOMPARE(Action("mnuAllNetworkDatatoCSV")->text(),
-                 QStringLiteral("All Network Data to CSV"));
-        QCOMPARE(Action("mnuInstallationDataToCSV")->text(),
-                 QStringLiteral("Installation Data To CSV"));
+        for (const auto& [name, caption] :
+             {std::pair("mnuCurrentNetworkDatatoCSV", "Current Network Data to CSV"),
+              {"mnuAllNetworkDatatoCSV", "All Network Data to CSV"},
+              {"mnuInstallationDataToCSV", "Installation Data To CSV"}})
+            QCOMPARE(Action(name)->text(), QString::fromLatin1(caption));
         QVERIFY(QMetaObject::invokeMethod(exportMenu, "aboutToShow"));
         QCOMPARE(Action("mnuCurrentNetworkDatatoCSV")->text(),
                  QStringLiteral("Current Network Data (Network 1) to CSV"));
@@ -357,18 +356,14 @@ class MainWindowTest : public QObject {
     // window is up, as File > Open opens it; a file that is not there is reported and leaves
     // the new project.
     void aProjectOnTheCommandLineOpensAfterStartUp() {
-        for (const char* name : {"Sample.tav", "Sample.001", "Sample.002", "Sample.003"})
-            QVERIFY(QFile::copy(QStringLiteral(TAVO_SOURCE_DIR "/examples/") + QLatin1String(name),
-                                QString::fromStdString(Path(name))));
-        tavo::testing::WriteBytes(Path("TAVOUNIT.DAT"),
-                                  tavo::testing::ReadBytes(TAVO_SOURCE_DIR "/data/TAVOUNIT.DAT"));
+        CopyIn(TAVO_SOURCE_DIR "/examples/",
+               {"Sample.tav", "Sample.001", "Sample.002", "Sample.003"});
+        CopyIn(TAVO_SOURCE_DIR "/data/", {"TAVOUNIT.DAT"});
         const QString project = QString::fromStdString(Path("Sample.tav"));
         window_ = std::make_unique<tavo::TVCALC>(
             *state_, QStringList{QStringLiteral("150"), project}, Path("TAVOUNIT.DAT"));
         window_->show();
-        QTRY_COMPARE(window_->windowTitle(),
-                     QStringLiteral("Tavo Calculator/Installation Reporter [") + project +
-                         QStringLiteral("]"));
+        QTRY_COMPARE(window_->windowTitle(), Caption(Path("Sample.tav")));
         QCOMPARE(state_->Evaluation.MaxAddressable, 150);
         QCOMPARE(Selector()->count(), 3);
         QCOMPARE(Selector()->currentIndex(), 0);
@@ -456,9 +451,9 @@ class MainWindowTest : public QObject {
                     if (QColor(image.pixel(x, y)).hsvSaturation() > 100) ++count;
             return count;
         };
-        for (const char* name :
-             {"ToolButton1", "ToolButton2", "ToolButton3", "btnPrint", "ToolButton5"}) {
-            auto* button = window_->findChild<QToolButton*>(QString::fromLatin1(name));
+        for (const auto& names : kButtons) {
+            const char* name = names[0];
+            QToolButton* button = Button(name);
             const QImage enabled = button->grab().toImage();
             QVERIFY2(coloured(enabled) > 20, name);
             button->setEnabled(false);

@@ -58,6 +58,14 @@ class PrintFlowTest : public QObject {
         if (child == nullptr) qFatal("no control %s", name);
         return child;
     }
+    static void Press(QWidget* window, std::initializer_list<const char*> buttons) {
+        for (const char* name : buttons) Child<QAbstractButton>(window, name)->click();
+    }
+    // The Print tool button, and each modal window it brings up handed to the next step.
+    bool PrintWithModals(std::vector<std::function<void(QWidget*)>> steps) {
+        auto* print = program_->Window().findChild<QToolButton*>(QStringLiteral("btnPrint"));
+        return WithModals([&] { QTest::mouseClick(print, Qt::LeftButton); }, std::move(steps));
+    }
 
   private slots:
     void init() {
@@ -78,16 +86,13 @@ class PrintFlowTest : public QObject {
     }
 
     void previewPagesZoomsAndSavesTheNetworkReport() {
-        auto* print = program_->Window().findChild<QToolButton*>(QStringLiteral("btnPrint"));
         QString pageText;
         QString pageAfterNext;
         prompts_->files = {dir_->File("network.pdf")};
-        const bool ran = WithModals(
-            [&] { QTest::mouseClick(print, Qt::LeftButton); },
+        const bool ran = PrintWithModals(
             {[&](QWidget* dialog) {
                  QCOMPARE(dialog->objectName(), QStringLiteral("DLGPrint"));
-                 Child<QAbstractButton>(dialog, "RBcalculator")->click();
-                 Child<QAbstractButton>(dialog, "BUTTpreview")->click();
+                 Press(dialog, {"RBcalculator", "BUTTpreview"});
              },
              [&](QWidget* preview) {
                  QCOMPARE(preview->objectName(), QStringLiteral("ReportPreview"));
@@ -99,8 +104,7 @@ class PrintFlowTest : public QObject {
                  QWidget* page = Child<QWidget>(preview, "PreviewPage");
                  // At 100 % an A4 page is about 210 mm wide on the screen.
                  QVERIFY(std::abs(page->width() - preview->logicalDpiX() * 210 / 25.4) < 3);
-                 Child<QToolButton>(preview, "btnPreviewSave")->click();
-                 Child<QToolButton>(preview, "btnPreviewClose")->click();
+                 Press(preview, {"btnPreviewSave", "btnPreviewClose"});
              }});
         QVERIFY(ran);
         QCOMPARE(pageText, QStringLiteral("Page 1 of 1"));
@@ -115,14 +119,9 @@ class PrintFlowTest : public QObject {
     // Export in the print dialog runs the export of the chosen report and prints nothing.
     void exportInThePrintDialogWritesEveryNetwork() {
         prompts_->files = {dir_->File("all.csv")};
-        auto* print = program_->Window().findChild<QToolButton*>(QStringLiteral("btnPrint"));
-        const bool ran =
-            WithModals([&] { QTest::mouseClick(print, Qt::LeftButton); }, {[&](QWidget* dialog) {
-                           Child<QAbstractButton>(dialog, "RBcalculator")->click();
-                           Child<QAbstractButton>(dialog, "cbxPrintAllNetworks")->click();
-                           Child<QAbstractButton>(dialog, "BUTTexport")->click();
-                       }});
-        QVERIFY(ran);
+        QVERIFY(PrintWithModals({[&](QWidget* dialog) {
+            Press(dialog, {"RBcalculator", "cbxPrintAllNetworks", "BUTTexport"});
+        }}));
         QCOMPARE(prompts_->dialogs.back().FileName, std::string("Networks"));
         const std::string csv = tavo::testing::ReadBytes(dir_->File("all.csv"));
         for (const char* network : {"Ground floor", "First floor", "Plant room"})
@@ -135,10 +134,8 @@ class PrintFlowTest : public QObject {
     void printWithoutAnyPrinterSaysSoAndPrintsNothing() {
         if (!program_->CurrentPrinterName().empty()) QSKIP("this machine has a printer");
         QAction* print = program_->Window().findChild<QAction*>(QStringLiteral("Print1"));
-        const bool ran = WithModals([&] { print->trigger(); }, {[&](QWidget* dialog) {
-                                        Child<QAbstractButton>(dialog, "BUTTprint")->click();
-                                    }});
-        QVERIFY(ran);
+        QVERIFY(WithModals([&] { print->trigger(); },
+                           {[&](QWidget* dialog) { Press(dialog, {"BUTTprint"}); }}));
         QCOMPARE(prompts_->Texts(), std::vector<std::string>{tavo::kNoPrinterMessage});
     }
 };
