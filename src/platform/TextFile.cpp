@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/CodePage.h"
@@ -154,19 +156,36 @@ bool IsTemporaryName(std::string_view name, std::string_view base) {
     return !allLower;
 }
 
-// Removes the temporary files that an interrupted save of path left beside it.
-void RemoveStaleTemporaries(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+// Removes the temporary files that interrupted saves of the given files (names without their
+// folder, all in one folder) left beside them: one pass over the folder for all of them.
+void RemoveStaleTemporaries(const std::string& directory, const std::vector<std::string>& bases) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), ::closedir);
     if (!dir) return;
+    static constexpr std::string_view kOld = ".tavo-old";
+    const auto named = [&bases](std::string_view base) {
+        return std::find(bases.begin(), bases.end(), base) != bases.end();
+    };
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (!IsTemporaryName(entry->d_name, base) && entry->d_name != base + ".tavo-old") continue;
+        // A temporary is the file's name and seven characters, a second name the file's name
+        // and ".tavo-old".
+        const std::string_view name = entry->d_name;
+        const bool temporary = name.size() > 7 && named(name.substr(0, name.size() - 7)) &&
+                               IsTemporaryName(name, name.substr(0, name.size() - 7));
+        const bool old = name.size() > kOld.size() &&
+                         name.substr(name.size() - kOld.size()) == kOld &&
+                         named(name.substr(0, name.size() - kOld.size()));
+        if (!temporary && !old) continue;
         const std::string stale = directory + entry->d_name;
         struct stat info {};
         if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(stale.c_str());
     }
+}
+
+// The folder of a path, with its closing slash ("./" for a bare name), and the name in it.
+std::pair<std::string, std::string> SplitFolder(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return {"./", path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
 }  // namespace
@@ -199,7 +218,7 @@ void AtomicWriter::Commit() {
     if (fd_ < 0) return;
     Write(true);
     Close();
-    Rename();
+    Rename(true);
     SyncDirectory(DirectoryOf(target_));
 }
 
@@ -238,7 +257,7 @@ void AtomicWriter::Close() {
     }
 }
 
-void AtomicWriter::Rename() {
+void AtomicWriter::Rename(bool sweep) {
     if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
         ::unlink(tempPath_.c_str());
@@ -246,7 +265,10 @@ void AtomicWriter::Rename() {
         throw FileError::FromErrno("Cannot write file", path_, error);
     }
     tempPath_.clear();
-    RemoveStaleTemporaries(target_);
+    if (sweep) {
+        auto [directory, base] = SplitFolder(target_);
+        RemoveStaleTemporaries(directory, {std::move(base)});
+    }
 }
 
 AtomicWriter& AtomicBatch::Add(std::string path) {
@@ -278,7 +300,7 @@ void AtomicBatch::Commit() {
         ::unlink(old.c_str());
         if (::link(writer->target_.c_str(), old.c_str()) != 0) old.clear();
         try {
-            writer->Rename();
+            writer->Rename(false);
         } catch (const FileError&) {
             if (!old.empty()) ::unlink(old.c_str());
             putBack();
@@ -286,15 +308,23 @@ void AtomicBatch::Commit() {
         }
         placed.push_back({writer->target_, old});
     }
-    std::vector<std::string> directories;
+    // Each folder once: the old files' second names and what interrupted saves left go, and
+    // the folder is synced.
+    std::vector<std::pair<std::string, std::vector<std::string>>> folders;
     for (const Placed& file : placed) {
         if (!file.Old.empty()) ::unlink(file.Old.c_str());
-        std::string directory = DirectoryOf(file.Target);
-        if (std::find(directories.begin(), directories.end(), directory) == directories.end())
-            directories.push_back(std::move(directory));
+        std::pair<std::string, std::string> split = SplitFolder(file.Target);
+        const std::string& directory = split.first;
+        auto folder = std::find_if(folders.begin(), folders.end(),
+                                   [&directory](const auto& f) { return f.first == directory; });
+        if (folder == folders.end()) folder = folders.insert(folders.end(), {directory, {}});
+        folder->second.push_back(std::move(split.second));
     }
     writers_.clear();
-    for (const std::string& directory : directories) SyncDirectory(directory);
+    for (const auto& [directory, bases] : folders) {
+        RemoveStaleTemporaries(directory, bases);
+        SyncDirectory(directory);
+    }
 }
 
 void AtomicBatch::Sync() {

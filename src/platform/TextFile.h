@@ -65,10 +65,11 @@ class AtomicWriter {
     // Puts the lines into the temporary file with the mode the target will have, and syncs it
     // when asked. Throws FileError.
     void Write(bool sync);
-    // Closes the temporary file; renames it over the target. Each throws FileError and then
-    // removes the temporary file.
+    // Closes the temporary file; renames it over the target and, when asked, removes what
+    // interrupted saves of the target left beside it. Each throws FileError and then removes
+    // the temporary file.
     void Close();
-    void Rename();
+    void Rename(bool sweep);
 
     std::string path_;
     std::string target_;  // path_, or the file its symbolic link leads to

@@ -132,6 +132,19 @@ TEST(AtomicWriter, WritesCrLfLinesAndReplacesTheOldFileOnCommit) {
         writer.Commit();
     }
     EXPECT_EQ(ReadBytes(dir.File("empty.txt")), "");
+
+    // A bare name saves in the working directory and sweeps up its leftovers there.
+    WriteBytes(dir.File("out.txt.x1Y2z3"), "left");
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    {
+        AtomicWriter writer("out.txt");
+        writer.WriteLine("here");
+        writer.Commit();
+    }
+    std::filesystem::current_path(before);
+    EXPECT_EQ(ReadBytes(path), "here\r\n");
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"empty.txt", "out.txt"}));
 }
 
 TEST(AtomicWriter, KeepsTheModeOfAReplacedFileAndGivesANewOneTheUsualMode) {
@@ -210,13 +223,20 @@ TEST(AtomicBatch, ReplacesNoFileUnlessEveryFileOfTheBatchWasWritten) {
     EXPECT_EQ(ReadBytes(dir.File("site.001")), "old 1\r\n");
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"site.001", "site.002"}));
 
+    // What interrupted saves left goes with the batch: temporaries and second names of each
+    // file; a file of the user's and another file's temporary stay.
+    for (const char* name :
+         {"site.001.Ab12Cd", "site.003.tavo-old", "site.002.backup", "site.004.Ab12Cd"})
+        WriteBytes(dir.File(name), "left");
     AtomicBatch batch;
     fill(batch, 1);
     batch.Commit();
     EXPECT_EQ(ReadBytes(dir.File("site.001")), "new 1\r\n");
     EXPECT_EQ(ReadBytes(dir.File("site.002")), std::string(100, 'x') + "\r\n");
     EXPECT_EQ(ReadBytes(dir.File("site.003")), "new 3\r\n");
-    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"site.001", "site.002", "site.003"}));
+    EXPECT_EQ(Names(dir.Path()),
+              (std::vector<std::string>{"site.001", "site.002", "site.002.backup", "site.003",
+                                        "site.004.Ab12Cd"}));
 }
 
 TEST(AtomicWriter, CreateAndRenameFailuresCarryTheSystemText) {
