@@ -94,7 +94,8 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
     int widestValue = 0;
     for (const std::string& value :
          {std::string("Units consume 88888 mA"), std::string("Max supply 88888 mA"),
-          ImpedanceValueText(8.8), ImpedanceValueText(300.0)})
+          ImpedanceValueText(0.88), ImpedanceValueText(88.8), ImpedanceValueText(188.0),
+          ImpedanceValueText(300.0)})
         widestValue = std::max(widestValue, valueMetrics.horizontalAdvance(ToQt(value)));
     const int statusX = std::max(kStatusX, kValueX + widestValue + kValueGap);
     const QFontMetrics statusMetrics(consumption_.Status->font());

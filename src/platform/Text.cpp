@@ -119,7 +119,7 @@ std::string FormatFixed(double x, int decimals) {
         std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14);
     const std::string scientific(text, result.ptr);
     const auto e = scientific.find('e');
-    if (e == std::string::npos) return scientific;  // inf or nan
+    if (e == std::string::npos) return negative && std::isinf(x) ? "-" + scientific : scientific;
     std::string digits;
     for (std::size_t i = 0; i < e; ++i)
         if (scientific[i] != '.') digits.push_back(scientific[i]);

@@ -141,19 +141,19 @@ std::string SaveTarget(const std::string& path) {
     return slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
 }
 
-// What mkstemp makes of a name: six letters and digits after it. A name of six lower-case
-// letters ("site.tav.backup") is taken to be the user's own.
+// A save's temporary file is the file's name, kTemporaryMark and six letters and digits that
+// mkstemp chose; a mark of its own, so that no copy the user keeps beside the file
+// ("site.tav.202401", "site.tav.backup") is ever taken for one.
+constexpr std::string_view kTemporaryMark = ".tavo-";
+constexpr std::size_t kTemporaryLength = kTemporaryMark.size() + 6;
+
 bool IsTemporaryName(std::string_view name, std::string_view base) {
-    if (name.size() != base.size() + 7 || name.substr(0, base.size()) != base ||
-        name[base.size()] != '.')
+    if (name.size() != base.size() + kTemporaryLength || name.substr(0, base.size()) != base ||
+        name.substr(base.size(), kTemporaryMark.size()) != kTemporaryMark)
         return false;
-    const std::string_view suffix = name.substr(base.size() + 1);
-    bool allLower = true;
-    for (const char c : suffix) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-        allLower = allLower && std::islower(static_cast<unsigned char>(c));
-    }
-    return !allLower;
+    const std::string_view suffix = name.substr(base.size() + kTemporaryMark.size());
+    return std::all_of(suffix.begin(), suffix.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 // Removes the temporary files that interrupted saves of the given files (names without their
@@ -166,11 +166,11 @@ void RemoveStaleTemporaries(const std::string& directory, const std::vector<std:
         return std::find(bases.begin(), bases.end(), base) != bases.end();
     };
     while (const dirent* entry = ::readdir(dir.get())) {
-        // A temporary is the file's name and seven characters, a second name the file's name
-        // and ".tavo-old".
+        // A temporary file, or an old file's second name: the file's name and ".tavo-old".
         const std::string_view name = entry->d_name;
-        const bool temporary = name.size() > 7 && named(name.substr(0, name.size() - 7)) &&
-                               IsTemporaryName(name, name.substr(0, name.size() - 7));
+        const std::string_view base =
+            name.substr(0, name.size() - std::min(name.size(), kTemporaryLength));
+        const bool temporary = named(base) && IsTemporaryName(name, base);
         const bool old = name.size() > kOld.size() &&
                          name.substr(name.size() - kOld.size()) == kOld &&
                          named(name.substr(0, name.size() - kOld.size()));
@@ -195,7 +195,7 @@ AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)), target_(S
     struct stat old {};
     if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
         throw FileError::FromErrno("Cannot write file", path_, EACCES);
-    std::string pattern = target_ + ".XXXXXX";
+    std::string pattern = target_ + std::string(kTemporaryMark) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     fd_ = ::mkstemp(name.data());

@@ -181,11 +181,13 @@ TEST_F(HardeningTest, SavesGoThroughLinksLeaveReadOnlyFilesAndSweepUpTemporaries
     EXPECT_TRUE(std::filesystem::is_symlink(Path("site.tav")));
     EXPECT_NE(ReadBytes(Path("real/site.tav")).find("Through the link"), std::string::npos);
     // Leftovers of an interrupted save go with the next save; a file of the user's stays.
-    WriteBytes(Path("site.001.aB3dE9"), "cut sh");
-    WriteBytes(Path("site.001.backup"), "mine");
+    WriteBytes(Path("site.001.tavo-aB3dE9"), "cut sh");
+    for (const char* mine : {"site.001.backup", "site.001.202401", "site.001.Copy01"})
+        WriteBytes(Path(mine), "mine");
     ASSERT_TRUE(driver.Save1Click());
-    EXPECT_FALSE(std::filesystem::exists(Path("site.001.aB3dE9")));
-    EXPECT_TRUE(std::filesystem::exists(Path("site.001.backup")));
+    EXPECT_FALSE(std::filesystem::exists(Path("site.001.tavo-aB3dE9")));
+    for (const char* mine : {"site.001.backup", "site.001.202401", "site.001.Copy01"})
+        EXPECT_TRUE(std::filesystem::exists(Path(mine))) << mine;
     // A network file made read-only is not replaced, even for root.
     ::chmod(Path("site.001").c_str(), 0444);
     const std::string before = ReadBytes(Path("site.001"));

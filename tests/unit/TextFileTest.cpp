@@ -134,7 +134,7 @@ TEST(AtomicWriter, WritesCrLfLinesAndReplacesTheOldFileOnCommit) {
     EXPECT_EQ(ReadBytes(dir.File("empty.txt")), "");
 
     // A bare name saves in the working directory and sweeps up its leftovers there.
-    WriteBytes(dir.File("out.txt.x1Y2z3"), "left");
+    WriteBytes(dir.File("out.txt.tavo-x1Y2z3"), "left");
     const auto before = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
     {
@@ -226,7 +226,7 @@ TEST(AtomicBatch, ReplacesNoFileUnlessEveryFileOfTheBatchWasWritten) {
     // What interrupted saves left goes with the batch: temporaries and second names of each
     // file; a file of the user's and another file's temporary stay.
     for (const char* name :
-         {"site.001.Ab12Cd", "site.003.tavo-old", "site.002.backup", "site.004.Ab12Cd"})
+         {"site.001.tavo-Ab12Cd", "site.003.tavo-old", "site.002.AB12CD", "site.004.tavo-Ab12Cd"})
         WriteBytes(dir.File(name), "left");
     AtomicBatch batch;
     fill(batch, 1);
@@ -235,8 +235,8 @@ TEST(AtomicBatch, ReplacesNoFileUnlessEveryFileOfTheBatchWasWritten) {
     EXPECT_EQ(ReadBytes(dir.File("site.002")), std::string(100, 'x') + "\r\n");
     EXPECT_EQ(ReadBytes(dir.File("site.003")), "new 3\r\n");
     EXPECT_EQ(Names(dir.Path()),
-              (std::vector<std::string>{"site.001", "site.002", "site.002.backup", "site.003",
-                                        "site.004.Ab12Cd"}));
+              (std::vector<std::string>{"site.001", "site.002", "site.002.AB12CD", "site.003",
+                                        "site.004.tavo-Ab12Cd"}));
 }
 
 TEST(AtomicWriter, CreateAndRenameFailuresCarryTheSystemText) {

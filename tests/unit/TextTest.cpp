@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/CodePage.h"
 #include "platform/Text.h"
 
@@ -18,6 +20,7 @@ TEST(FormatFixed, RoundsHalfAwayFromZeroAtFifteenDigits) {
     EXPECT_EQ(FormatFixed(1e8, 0), "100000000");
     EXPECT_EQ(FormatFixed(-0.0, 0), "0");
     EXPECT_EQ(FormatFixed(-1.5, 0), "-2");
+    EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 1), "-inf");
     EXPECT_EQ(FormatFixed(123456789012345678.0, 0), "123456789012346000");
     EXPECT_EQ(FormatFixed(-1.25, 1), "-1.3");
     EXPECT_EQ(FormatFixed(-0.001, 2), "0.00");
