@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The fuzz campaign: every file reader's fuzz target, built with AddressSanitizer and
-# UndefinedBehaviorSanitizer in a build tree of its own (build/fuzz-campaign/build), run for
+# UndefinedBehaviorSanitizer in a build tree of its own (build/fuzz-campaign/build, -O1), run for
 # EXECUTIONS inputs each (10 million by default) from its seed corpus and the inputs earlier runs
 # found, two at a time. Each target's new inputs and any finding stay in
 # build/fuzz-campaign/<target>; its executions over all runs add up in <target>/total (an
@@ -21,7 +21,9 @@ targets=()  # in the order given, else all of them
 for name in "${@:-${all[@]%%:*}}"; do
   for target in "${all[@]}"; do [[ ${target%%:*} == "$name" ]] && targets+=("$target"); done
 done
-cmake --preset asan -B "$out/build" > /dev/null
+# Optimised as fuzzing builds usually are (-O1): the sanitizers check the same, and the targets
+# run five to ten times as many inputs a second as in the unoptimised test build.
+cmake --preset asan -B "$out/build" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" > /dev/null
 cmake --build "$out/build" --target "${targets[@]%%:*}" -j "$(nproc)" > /dev/null || exit 2
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

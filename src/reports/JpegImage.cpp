@@ -115,8 +115,12 @@ JpegImage DecodeJpeg(std::string_view bytes) {
     image.Width = static_cast<int>(info.output_width);
     image.Height = static_cast<int>(info.output_height);
     const std::size_t stride = std::size_t{info.output_width} * 3;
-    image.Rgb.resize(stride * info.output_height);
+    // The pixels grow a row at a time into memory reserved once: a damaged file that claims a
+    // large picture but holds the data for a few rows is refused after those rows, without first
+    // filling the whole picture.
+    image.Rgb.reserve(stride * info.output_height);
     while (info.output_scanline < info.output_height) {
+        image.Rgb.resize(image.Rgb.size() + stride);
         JSAMPROW row = image.Rgb.data() + stride * info.output_scanline;
         if (!decompressor.Run([&] { jpeg_read_scanlines(&info, &row, 1); }))
             return Refused(decompressor.Reason());

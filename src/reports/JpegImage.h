@@ -16,8 +16,9 @@ struct JpegImage {
     std::string Error;
 };
 
-// The largest picture decoded: a logo, not a photograph to print at full size.
-inline constexpr std::uint64_t kMaxJpegPixels = 16u << 20;
+// The largest picture decoded (2048 x 2048 pixels, 12 MB of pixels): a logo printed a few
+// centimetres wide, not a photograph to print at full size.
+inline constexpr std::uint64_t kMaxJpegPixels = 4u << 20;
 
 // Decodes a JPEG picture (baseline or progressive; colour or greyscale) from its bytes. A cut,
 // damaged or unsupported file, or anything that is not a JPEG picture, gives an Error: libjpeg's
