@@ -142,12 +142,18 @@ void BM_ImportAgainstLiteralShaped(benchmark::State& state) {
     CompareWithLiteral(state, source);
 }
 
-// The import alone of the shaped installation, each from a fresh copy: the one to profile.
-void BM_ImportShaped(benchmark::State& state) {
+// The import alone, each from a fresh copy, of the shaped installation (argument 0) or the
+// random one (argument 1): the ones to profile.
+void BM_ImportAlone(benchmark::State& state) {
     const testing::TempDir source;
-    bench::LargeInstallation(50, 25).Write(source.File("site"));
-    std::filesystem::copy_file(kCatalogue, source.File("TAVOUNIT.DAT"));
-    std::filesystem::copy_file(kAlias, source.File("TavoAlias.als"));
+    if (state.range(0) == 0) {
+        bench::LargeInstallation(50, 25).Write(source.File("site"));
+        std::filesystem::copy_file(kCatalogue, source.File("TAVOUNIT.DAT"));
+        std::filesystem::copy_file(kAlias, source.File("TavoAlias.als"));
+    } else {
+        std::mt19937 random(42);
+        testing::MakeRandomInstallation(random, 0, 20, 10000).Write(source.Path(), "site");
+    }
     for (auto _ : state) {
         const testing::TempDir dir;
         CopyInstallation(source.Path(), dir);
@@ -212,7 +218,7 @@ BENCHMARK(BM_ImportAgainstLiteralShaped)
     ->Iterations(5)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ImportShaped)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAlone)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportLargeInstallation)
     ->Iterations(5)
     ->UseManualTime()

@@ -60,10 +60,22 @@ void LiteralResolveUnit(Catalogue& units, const std::vector<bool>& shared, const
 
 }  // namespace
 
+namespace {
+
+// The network of a number as the tag store defines the look-up, by walking its list: the first
+// entry with that number, else the default entry (which the store's own look-up returns).
+const TNetworkItem& LiteralNetworkByNumber(const TTagStore& tags, int number) {
+    for (int i = 1; i <= tags.NetworkEntryCount(); ++i)
+        if (const TNetworkItem* item = tags.NetworkAt(i); item->Number == number) return *item;
+    return tags.NetworkByNumber(number);
+}
+
+}  // namespace
+
 void LiteralSortRows(TTavoData& table, const TTagStore& tags) {
     const TNetworkItem* first = tags.NetworkAt(2);
     const auto name = [&](int row) -> const std::string& {
-        return tags.NetworkByNumber(DecimalOrZero(table.GetCell(kNetworkColumn, row))).Name;
+        return LiteralNetworkByNumber(tags, DecimalOrZero(table.GetCell(kNetworkColumn, row))).Name;
     };
     const auto address = [&](int row) {
         return DecimalOrZero(table.GetCell(kUnitAddressDecColumn, row));

@@ -17,7 +17,7 @@ class TTagStore;
 namespace tavo::testing {
 
 // The installation table's sort step by step as the reporter has always done it: a selection
-// pass that compares every pair through the tag store's linear NetworkByNumber, then the
+// pass that compares every pair through a NetworkByNumber that walks the tag store's list, then the
 // blanking of the "*" rows. The oracle for SortRows, and the baseline of its benchmark.
 void LiteralSortRows(TTavoData& table, const TTagStore& tags);
 
