@@ -120,7 +120,7 @@ JpegImage DecodeJpeg(std::string_view bytes) {
     // filling the whole picture.
     image.Rgb.reserve(stride * info.output_height);
     while (info.output_scanline < info.output_height) {
-        image.Rgb.resize(image.Rgb.size() + stride);
+        image.Rgb.resize(stride * (std::size_t{info.output_scanline} + 1));
         JSAMPROW row = image.Rgb.data() + stride * info.output_scanline;
         if (!decompressor.Run([&] { jpeg_read_scanlines(&info, &row, 1); }))
             return Refused(decompressor.Reason());
