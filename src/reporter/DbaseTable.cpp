@@ -248,10 +248,9 @@ void TTbDbase::Reset() {
     memoFieldCount_ = 0;
     recNo_ = 0;
     record_ = {};
-    memoTake_.clear();
     memoBeginnings_.clear();
-    memoEnd_.clear();
     memoNext_.clear();
+    memoBlocks_.clear();
 }
 
 bool TTbDbase::Refuse(const char* reason) {
@@ -344,23 +343,58 @@ void TTbDbase::UseMemo(std::optional<FileBytes> bytes) {
     if (!bytes) return;
     memoFile_ = std::move(bytes);
     memo_ = memoFile_->View();
-    const std::string_view m = memo_;
-    const std::size_t blocks = (m.size() + kMemoBlockSize - 1) / kMemoBlockSize;
-    memoTake_.assign(blocks, 0);
-    memoEnd_.assign(blocks, 0);
+    const std::size_t blocks = (memo_.size() + kMemoBlockSize - 1) / kMemoBlockSize;
     memoNext_.assign(blocks, 0);
-    for (std::size_t k = blocks; k-- > 0;) {
-        std::string_view block = m.substr(k * kMemoBlockSize, kMemoBlockSize);
-        block = block.substr(0, block.find('\0'));
-        const auto pair = block.find("\x1A\x1A");
-        const bool last = k + 1 == blocks;
-        const bool ends = pair != std::string_view::npos || last;
-        const std::size_t take =
-            pair != std::string_view::npos ? pair : std::min(block.find(kMemoEnd), block.size());
-        memoTake_[k] = static_cast<std::uint16_t>(take);
-        memoEnd_[k] = ends ? static_cast<std::uint32_t>(k) : memoEnd_[k + 1];
-        memoNext_[k] = take > 0 || ends ? static_cast<std::uint32_t>(k) : memoNext_[k + 1];
+    memoBlocks_.assign(blocks, {});
+}
+
+std::size_t TTbDbase::NextTextBlock(std::size_t block) const {
+    // Walk to the first block that gives text or ends a memo, looking at the blocks not seen
+    // before and jumping over the runs already known to be empty. The file's last block ends a
+    // memo, so the walk stops inside the file.
+    std::size_t k = block;
+    while (memoNext_[k] == 0) {
+        std::string_view text = memo_.substr(k * kMemoBlockSize, kMemoBlockSize);
+        text = text.substr(0, text.find('\0'));
+        const auto pair = text.find("\x1A\x1A");
+        MemoBlockText& found = memoBlocks_[k];
+        found.Ends = pair != std::string_view::npos || k + 1 == memoNext_.size();
+        found.Take = static_cast<std::uint16_t>(
+            pair != std::string_view::npos ? pair : std::min(text.find(kMemoEnd), text.size()));
+        if (found.Take > 0 || found.Ends) {
+            memoNext_[k] = static_cast<std::uint32_t>(k + 1);
+            break;
+        }
+        ++k;  // an empty block: its own entry is set below
     }
+    std::size_t target = memoNext_[k] - 1;
+    while (memoNext_[target] - 1 != target) target = memoNext_[target] - 1;
+    // Every block passed on the way now leads straight to the target.
+    for (std::size_t i = block; i != target;) {
+        const std::size_t after = memoNext_[i] == 0 ? i + 1 : memoNext_[i] - 1;
+        memoNext_[i] = static_cast<std::uint32_t>(target + 1);
+        i = after;
+    }
+    return target;
+}
+
+std::string TTbDbase::MemoText(const TTbField& field, std::size_t limit) const {
+    const std::size_t first = MemoBlock(field);
+    if (first == 0) return {};
+    // The text stops at kMaxMemoText bytes taken from the memo file; cleaning only shortens it.
+    std::string text;
+    std::size_t taken = 0;
+    bool pairSeen = false;
+    for (std::size_t k = first; taken < kMaxMemoText && text.size() < limit; ++k) {
+        k = NextTextBlock(k);
+        const MemoBlockText& block = memoBlocks_[k];
+        const std::size_t take = std::min<std::size_t>(block.Take, kMaxMemoText - taken);
+        AppendCleanMemo(text, memo_.substr(k * kMemoBlockSize, take), pairSeen);
+        taken += take;
+        if (block.Ends) break;
+    }
+    if (text.size() > limit) text.resize(limit);
+    return text;
 }
 
 std::string_view TTbDbase::RawField(const TTbField& field) const {
@@ -377,27 +411,9 @@ std::size_t TTbDbase::MemoBlock(const TTbField& field) const {
     std::size_t block = 0;
     for (const char c : number) {
         block = block * 10 + static_cast<std::size_t>(c - '0');
-        if (block >= memoTake_.size()) return 0;  // past the memo file's end
+        if (block >= memoBlocks_.size()) return 0;  // past the memo file's end
     }
     return block;  // block 0, the memo file's header, holds no memo
-}
-
-std::string TTbDbase::MemoText(const TTbField& field, std::size_t limit) const {
-    const std::size_t block = MemoBlock(field);
-    if (block == 0) return {};
-    // The text stops at kMaxMemoText bytes taken from the memo file; cleaning only shortens it.
-    std::string text;
-    std::size_t taken = 0;
-    bool pairSeen = false;
-    const std::size_t end = memoEnd_[block];
-    for (std::size_t k = block; k <= end && taken < kMaxMemoText && text.size() < limit; ++k) {
-        k = memoNext_[k];
-        const std::size_t take = std::min<std::size_t>(memoTake_[k], kMaxMemoText - taken);
-        AppendCleanMemo(text, memo_.substr(k * kMemoBlockSize, take), pairSeen);
-        taken += take;
-    }
-    if (text.size() > limit) text.resize(limit);
-    return text;
 }
 
 void TTbDbase::GoToRecord(std::int64_t n) {

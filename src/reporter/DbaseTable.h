@@ -145,13 +145,18 @@ class TTbDbase {
     std::int64_t recNo_ = 0;
     std::string_view record_;  // the current record inside table_; empty before the first read
 
-    // Per memo block: how many of its bytes a memo text takes from it (up to its first NUL,
-    // then up to its first 0x1A), the first block at or after it that ends a memo (0x1A 0x1A,
-    // or the file's last block), and the first block at or after it that gives text or ends a
-    // memo. Built once, so a memo costs time in proportion to its text.
-    std::vector<std::uint16_t> memoTake_;
-    std::vector<std::uint32_t> memoEnd_;
-    std::vector<std::uint32_t> memoNext_;
+    // What a memo text takes from each memo block, found the first time a memo reaches the
+    // block: the bytes up to its first NUL, then up to its first 0x1A, and whether it ends a
+    // memo (0x1A 0x1A, or the file's last block). memoNext_ holds 1 + the first block at or
+    // after it that gives text or ends a memo, 0 while unknown; runs of empty blocks are
+    // skipped through it, so every block is looked at once, however many memos cross it.
+    struct MemoBlockText {
+        std::uint16_t Take = 0;
+        bool Ends = false;
+    };
+    std::size_t NextTextBlock(std::size_t block) const;
+    mutable std::vector<std::uint32_t> memoNext_;
+    mutable std::vector<MemoBlockText> memoBlocks_;
     // The beginnings of the memos read with a limit, by first block.
     mutable std::unordered_map<std::size_t, std::string> memoBeginnings_;
 };

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,59 @@ TEST_F(DbaseTableTest, MemoTextsFollowTheirBlocksEndMarksAndCleaning) {
     Load(builder.Version(0x03));
     EXPECT_EQ(Value("NOTES"), "");
     EXPECT_FALSE(table.HasMemoFile());
+}
+
+// Random memo files of text blocks, empty blocks (a NUL first), blocks with a lone 0x1A or an end
+// pair, and a short last block, with records entering them anywhere in any order: each memo is
+// what a plain walk over its blocks gives, however the reader skips what it has seen before.
+TEST_F(DbaseTableTest, MemoTextsMatchAPlainWalkOverTheirBlocks) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 40; ++round) {
+        const std::size_t blocks = 1 + random() % 60;
+        std::string memo(kMemoBlockSize, '\0');
+        for (std::size_t k = 1; k <= blocks; ++k) {
+            std::string block(kMemoBlockSize, static_cast<char>('a' + k % 26));
+            const std::size_t at = random() % kMemoBlockSize;
+            switch (random() % 5) {
+                case 0:
+                case 1:
+                    block[at] = '\0';
+                    break;  // mostly empty runs
+                case 2:
+                    block[at] = '\x1A';
+                    break;
+                case 3:
+                    block.replace(at, 2, "\x1A\x1A");
+                    break;
+                default:
+                    break;
+            }
+            if (k == blocks) block.resize(1 + random() % kMemoBlockSize);
+            memo += block.substr(0, kMemoBlockSize);
+        }
+        DbaseBuilder builder({{"NOTES", 'M', 10}});
+        std::vector<std::string> expected;
+        for (int r = 0; r < 30; ++r) {
+            const std::size_t first = 1 + random() % blocks;
+            const std::string number = std::to_string(first);
+            builder.RawRecord(" " + std::string(10 - number.size(), ' ') + number);
+            std::string text;
+            for (std::size_t k = first; k <= blocks; ++k) {
+                std::string_view block =
+                    std::string_view(memo).substr(k * kMemoBlockSize, kMemoBlockSize);
+                block = block.substr(0, block.find('\0'));
+                const auto pair = block.find("\x1A\x1A");
+                text += block.substr(0, pair != std::string_view::npos ? pair : block.find('\x1A'));
+                if (pair != std::string_view::npos) break;
+            }
+            expected.push_back(text);
+        }
+        table.Close();
+        ASSERT_EQ(table.OpenBytes(builder.TableBytes(), memo), 0);
+        std::vector<std::string> texts;
+        for (table.First(); !table.Eof(); table.Next()) texts.push_back(Value("NOTES"));
+        ASSERT_EQ(texts, expected) << "round " << round;
+    }
 }
 
 TEST_F(DbaseTableTest, DamagedHeadersAreRefusedWithAReason) {
