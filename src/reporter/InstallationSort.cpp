@@ -19,7 +19,7 @@ constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
 
 // The first position of the least value in a range of positions, and the last position in a
 // range whose value is below a bound, each in O(log n). The values stay with the caller, who
-// calls Set after changing one; each node keeps only the position of its least value.
+// calls Set after changing two; each node keeps only the position of its least value.
 class RangeMinimum {
   public:
     // values holds one more value than there are positions: kNone, for the padding leaves.
@@ -31,8 +31,16 @@ class RangeMinimum {
         for (std::size_t node = leaves_ - 1; node >= 1; --node) Pull(node);
     }
 
-    void Set(std::size_t position) {
-        for (std::size_t node = (leaves_ + position) / 2; node >= 1; node /= 2) Pull(node);
+    // After the values at two positions changed: their paths to the root are pulled level by
+    // level, once above the node where they meet.
+    void Set(std::size_t first, std::size_t second) {
+        std::size_t a = (leaves_ + first) / 2;
+        std::size_t b = (leaves_ + second) / 2;
+        for (; a != b; a /= 2, b /= 2) {
+            Pull(a);
+            Pull(b);
+        }
+        for (; a >= 1; a /= 2) Pull(a);
     }
 
     // The first position of the least value in [from, to].
@@ -127,12 +135,12 @@ std::vector<std::size_t> SelectionOrder(std::vector<std::uint64_t> keys,
         }
         if (winner == i) continue;
         std::swap(keys[i], keys[winner]);
-        std::swap(preferredKeys[i], preferredKeys[winner]);
         std::swap(order[i], order[winner]);
-        for (const std::size_t at : {i, winner}) {
-            all.Set(at);
-            preferredOnly.Set(at);
-        }
+        all.Set(i, winner);
+        // Two rows of other names leave the preferred name's tree as it was.
+        if (preferredKeys[i] == kNone && preferredKeys[winner] == kNone) continue;
+        std::swap(preferredKeys[i], preferredKeys[winner]);
+        preferredOnly.Set(i, winner);
     }
     return order;
 }
