@@ -103,12 +103,16 @@ void LiteralSortRows(TTavoData& table, const TTagStore& tags) {
     }
 }
 
+std::optional<std::string> LiteralAliasOfLine(const std::vector<std::string>& items,
+                                              std::string_view unitType) {
+    if (items.size() < 2 || ToUpperAscii(items[0]) != unitType) return std::nullopt;
+    return items[1];
+}
+
 std::string LiteralLookUpAlias(const std::vector<std::string>& lines, std::string_view unitType) {
-    for (const std::string& line : lines) {
-        const std::vector<std::string> items = SplitAliasItems(line);
-        if (items.empty() || ToUpperAscii(items[0]) != unitType) continue;
-        if (items.size() >= 2) return items[1];
-    }
+    for (const std::string& line : lines)
+        if (std::optional<std::string> alias = LiteralAliasOfLine(SplitAliasItems(line), unitType))
+            return *alias;
     return ToUpperAscii(unitType);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,10 @@ void LiteralSortRows(TTavoData& table, const TTagStore& tags);
 
 // The alias look-up that splits every line again for each unit type.
 std::string LiteralLookUpAlias(const std::vector<std::string>& lines, std::string_view unitType);
+// What one line, split into its items, gives that look-up: the second item when the first is
+// the unit type; nothing when the look-up goes on to the next line.
+std::optional<std::string> LiteralAliasOfLine(const std::vector<std::string>& items,
+                                              std::string_view unitType);
 
 // What an import leaves behind, in a form that two imports can be compared by.
 struct ImportOutcome {
