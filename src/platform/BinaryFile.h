@@ -14,10 +14,10 @@ struct UnmapBytes {
     void operator()(char* p) const;
 };
 
-// The bytes of a whole file in memory. Large files are read into memory that the system may
-// back with huge pages, so a file of tens of megabytes costs a few page faults instead of one
-// per 4 KiB: reading it takes about as long as mapping it would, without the risk of a mapped
-// file that another program cuts short under the reader.
+// The bytes of a whole file in memory. Files from 256 KiB on are read into memory that the
+// system may back with huge pages, so a file of megabytes costs a page fault or two instead of
+// one per 4 KiB: reading it takes about as long as mapping it would, without the risk of a
+// mapped file that another program cuts short under the reader.
 class FileBytes {
   public:
     FileBytes() = default;
