@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 
 #include "platform/CodePage.h"
 #include "platform/FileError.h"
+#include "platform/LargeMemory.h"
 
 namespace tavo {
 namespace {
@@ -43,35 +43,20 @@ std::size_t ReadInto(int fd, char* buffer, std::size_t size, std::size_t done,
     return done;
 }
 
-constexpr std::size_t kHugePage = 2 * 1024 * 1024;
-
-// Memory for size bytes. From an eighth of a huge page on, the memory is whole huge pages on a
-// huge page's boundary, offered to the system to back with them: one page to make and one
-// address translation to cache instead of hundreds, which on a virtual machine is the greater
-// part of reading a memo file of a megabyte or two. A refused hint costs nothing.
+// Memory for size bytes: from kLargeBlock on, whole huge pages (a file of a megabyte or two is
+// then read and scanned with one page fault and one cached address translation instead of
+// hundreds).
 std::unique_ptr<char, UnmapBytes> MapMemory(std::size_t size, const std::string& path) {
-    constexpr int kProtection = PROT_READ | PROT_WRITE;
-    constexpr int kFlags = MAP_PRIVATE | MAP_ANONYMOUS;
-    if (size < kHugePage / 8) {
-        void* region = ::mmap(nullptr, size, kProtection, kFlags, -1, 0);
-        if (region == MAP_FAILED) throw FileError::FromErrno("Cannot read file", path, errno);
-        return {static_cast<char*>(region), UnmapBytes{size}};
+    if (size >= kLargeBlock) {
+        std::size_t length = size;
+        void* block = MapLargeBlock(length);
+        if (block == nullptr) throw FileError::FromErrno("Cannot read file", path, errno);
+        return {static_cast<char*>(block), UnmapBytes{length}};
     }
-    if (size > SIZE_MAX - 2 * kHugePage)
-        throw FileError::FromErrno("Cannot read file", path, ENOMEM);
-    const std::size_t length = (size + kHugePage - 1) / kHugePage * kHugePage;
-    // A huge page more than needed, so that the part kept can start on a boundary.
-    void* region = ::mmap(nullptr, length + kHugePage, kProtection, kFlags, -1, 0);
+    void* region =
+        ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (region == MAP_FAILED) throw FileError::FromErrno("Cannot read file", path, errno);
-    const auto address = reinterpret_cast<std::uintptr_t>(region);
-    const std::size_t head = (kHugePage - address % kHugePage) % kHugePage;
-    char* start = static_cast<char*>(region) + head;
-    if (head > 0) ::munmap(region, head);
-    ::munmap(start + length, kHugePage - head);
-#ifdef MADV_HUGEPAGE
-    ::madvise(start, length, MADV_HUGEPAGE);
-#endif
-    return {start, UnmapBytes{length}};
+    return {static_cast<char*>(region), UnmapBytes{size}};
 }
 
 }  // namespace

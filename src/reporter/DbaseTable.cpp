@@ -188,8 +188,13 @@ std::string TTbField::AsString(std::size_t limit) const {
     if (block == 0) return {};
     auto [kept, added] = table.memoBeginnings_.try_emplace(block);
     // Cleaning runs front to back, so a memo's beginning is the beginning of its cleaned text.
-    if (added) kept->second = table.MemoText(*this, kMemoBeginning);
-    return kept->second.substr(0, limit);
+    if (added) {
+        const std::string beginning = table.MemoText(*this, kMemoBeginning);
+        kept->second = {table.memoBeginningText_.size(), beginning.size()};
+        table.memoBeginningText_.Append(beginning.data(), beginning.size());
+    }
+    return {table.memoBeginningText_.data() + kept->second.Offset,
+            std::min(limit, kept->second.Length)};
 }
 
 std::string TTbField::AsString() const {
@@ -249,6 +254,7 @@ void TTbDbase::Reset() {
     recNo_ = 0;
     record_ = {};
     memoBeginnings_.clear();
+    memoBeginningText_.clear();
     memoNext_.clear();
     memoBlocks_.clear();
 }

@@ -9,6 +9,7 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/Locale.h"
+#include "reporter/GrowingBuffer.h"
 
 namespace tavo {
 
@@ -157,8 +158,15 @@ class TTbDbase {
     std::size_t NextTextBlock(std::size_t block) const;
     mutable std::vector<std::uint32_t> memoNext_;
     mutable std::vector<MemoBlockText> memoBlocks_;
-    // The beginnings of the memos read with a limit, by first block.
-    mutable std::unordered_map<std::size_t, std::string> memoBeginnings_;
+    // The beginnings of the memos read with a limit, by first block: where in memoBeginningText_
+    // each one lies. One buffer for all, not a string each: a table of thousands of memos is
+    // read without a heap of megabytes to fault in.
+    struct TextSpan {
+        std::size_t Offset = 0;
+        std::size_t Length = 0;
+    };
+    mutable std::unordered_map<std::size_t, TextSpan> memoBeginnings_;
+    mutable GrowingBuffer<char> memoBeginningText_;
 };
 
 // The conversion of an 'N' field after its first '.' became the locale's separator and it was

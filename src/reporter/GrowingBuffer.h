@@ -3,37 +3,44 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <type_traits>
 #include <utility>
 
+#include "platform/LargeMemory.h"
+
 namespace tavo {
 
-// A growing array of plain values (new ones zero) in one block that grows with realloc: the C
-// library moves a large block by remapping its pages, where a vector copies it into fresh
-// ones that must first be faulted in. That is most of the cost of filling a large table.
+// A growing array of plain values (new ones zero) in one block. A small block grows with
+// realloc; from kLargeBlock on, the block is whole huge pages (see MapLargeBlock) and grows into
+// a new one twice its size. Filling a table of megabytes then costs a page fault or two per
+// 2 MiB instead of one per 4 KiB, which on a virtual machine is most of the cost of the first
+// table a program fills; copying a block to a new one costs far less.
 template <class T>
 requires std::is_trivially_copyable_v<T>
 class GrowingBuffer {
   public:
     GrowingBuffer() = default;
+    ~GrowingBuffer() { Release(); }
     // One table holds one; it is moved, never copied.
     GrowingBuffer(const GrowingBuffer&) = delete;
     GrowingBuffer& operator=(const GrowingBuffer&) = delete;
     GrowingBuffer(GrowingBuffer&& other) noexcept { *this = std::move(other); }
     GrowingBuffer& operator=(GrowingBuffer&& other) noexcept {
-        data_ = std::move(other.data_);
+        if (this == &other) return *this;
+        Release();
+        data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
         capacity_ = std::exchange(other.capacity_, 0);
+        mappedBytes_ = std::exchange(other.mappedBytes_, 0);
         return *this;
     }
 
     std::size_t size() const { return size_; }
-    T* data() { return data_.get(); }
-    const T* data() const { return data_.get(); }
-    T& operator[](std::size_t i) { return data_.get()[i]; }
-    const T& operator[](std::size_t i) const { return data_.get()[i]; }
+    T* data() { return data_; }
+    const T* data() const { return data_; }
+    T& operator[](std::size_t i) { return data_[i]; }
+    const T& operator[](std::size_t i) const { return data_[i]; }
 
     // Keeps the block, so that a table filled again does not fault it in again.
     void clear() { size_ = 0; }
@@ -51,25 +58,41 @@ class GrowingBuffer {
     }
 
   private:
-    struct Free {
-        void operator()(T* block) const { std::free(block); }
-    };
     void Reserve(std::size_t needed) {
         if (needed <= capacity_) return;
         std::size_t capacity = capacity_ < 16 ? 16 : capacity_;
         while (capacity < needed)
             capacity = capacity > SIZE_MAX / 2 / sizeof(T) ? needed : 2 * capacity;
         if (capacity > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
-        void* grown = std::realloc(data_.get(), capacity * sizeof(T));
-        if (grown == nullptr) throw std::bad_alloc();
-        (void)data_.release();
-        data_.reset(static_cast<T*>(grown));
-        capacity_ = capacity;
+        std::size_t bytes = capacity * sizeof(T);
+        if (bytes < kLargeBlock) {
+            void* grown = std::realloc(data_, bytes);
+            if (grown == nullptr) throw std::bad_alloc();
+            data_ = static_cast<T*>(grown);
+            capacity_ = capacity;
+            return;
+        }
+        void* block = MapLargeBlock(bytes);
+        if (block == nullptr) throw std::bad_alloc();
+        if (size_ > 0) std::memcpy(block, static_cast<const void*>(data_), size_ * sizeof(T));
+        Release();
+        data_ = static_cast<T*>(block);
+        capacity_ = bytes / sizeof(T);
+        mappedBytes_ = bytes;
+    }
+    void Release() {
+        if (mappedBytes_ > 0)
+            UnmapLargeBlock(data_, mappedBytes_);
+        else
+            std::free(data_);
+        data_ = nullptr;
+        mappedBytes_ = 0;
     }
 
-    std::unique_ptr<T, Free> data_;
+    T* data_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
+    std::size_t mappedBytes_ = 0;  // the length of a block from MapLargeBlock; 0 for realloc's
 };
 
 }  // namespace tavo
