@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -121,10 +122,9 @@ bool LineReader::ReadLine(std::string& line) {
 
 namespace {
 
-// Where a save of path goes: the target of a symbolic link, so that the link stays a link.
-std::string SaveTarget(const std::string& path) {
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+// Where a save of path goes when path is a symbolic link: the link's target, so that the link
+// stays a link.
+std::string LinkTarget(const std::string& path) {
     if (char* resolved = ::realpath(path.c_str(), nullptr)) {
         std::string target = resolved;
         std::free(resolved);
@@ -190,10 +190,19 @@ std::pair<std::string, std::string> SplitFolder(const std::string& path) {
 
 }  // namespace
 
-AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)), target_(SaveTarget(path_)) {
-    // A file the user has made read-only is not replaced, whoever saves.
+AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)) {
+    // What is there now: the file a save replaces keeps its permissions.
     struct stat old {};
-    if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
+    bool found = ::lstat(path_.c_str(), &old) == 0;
+    if (found && S_ISLNK(old.st_mode)) {
+        target_ = LinkTarget(path_);
+        found = ::stat(target_.c_str(), &old) == 0;
+    } else {
+        target_ = path_;
+    }
+    if (found) targetMode_ = old.st_mode & 07777;
+    // A file the user has made read-only is not replaced, whoever saves.
+    if (found && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
         throw FileError::FromErrno("Cannot write file", path_, EACCES);
     std::string pattern = target_ + std::string(kTemporaryMark) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
@@ -224,10 +233,9 @@ void AtomicWriter::Commit() {
 
 void AtomicWriter::Write(bool sync) {
     // A new file gets the permissions a plain create would give it; a replaced file keeps its own.
-    struct stat old {};
     mode_t mode;
-    if (::stat(target_.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
+    if (targetMode_) {
+        mode = *targetMode_;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -296,9 +304,13 @@ void AtomicBatch::Commit() {
         }
     };
     for (const auto& writer : writers_) {
-        std::string old = writer->target_ + ".tavo-old";
-        ::unlink(old.c_str());
-        if (::link(writer->target_.c_str(), old.c_str()) != 0) old.clear();
+        // A file that was not there when its writer was made has nothing to keep aside.
+        std::string old;
+        if (writer->targetMode_) {
+            old = writer->target_ + ".tavo-old";
+            ::unlink(old.c_str());
+            if (::link(writer->target_.c_str(), old.c_str()) != 0) old.clear();
+        }
         try {
             writer->Rename(false);
         } catch (const FileError&) {
@@ -329,9 +341,14 @@ void AtomicBatch::Commit() {
 
 void AtomicBatch::Sync() {
 #ifdef __linux__
-    // One sync of each file system that holds files of the batch.
+    // One sync of each file system that holds files of the batch; the files of one folder are
+    // on one file system.
     std::vector<dev_t> synced;
+    std::vector<std::string> folders;
     for (const auto& writer : writers_) {
+        std::string folder = DirectoryOf(writer->target_);
+        if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
+        folders.push_back(std::move(folder));
         struct stat info {};
         if (::fstat(writer->fd_, &info) != 0)
             throw FileError::FromErrno("Cannot write file", writer->Path(), errno);
