@@ -9,8 +9,10 @@
 
 namespace tavo::testing {
 
-TempDir::TempDir() {
-    const std::string base = std::filesystem::temp_directory_path().string() + "/tavo-test-XXXXXX";
+TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path().string()) {}
+
+TempDir::TempDir(const std::string& parent) {
+    const std::string base = parent + "/tavo-test-XXXXXX";
     std::vector<char> name(base.begin(), base.end());
     name.push_back('\0');
     if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");

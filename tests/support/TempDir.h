@@ -10,6 +10,8 @@ namespace tavo::testing {
 class TempDir {
   public:
     TempDir();
+    // A fresh directory in parent.
+    explicit TempDir(const std::string& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
