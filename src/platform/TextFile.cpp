@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -191,7 +190,7 @@ std::pair<std::string, std::string> SplitFolder(const std::string& path) {
 }  // namespace
 
 AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)) {
-    // What is there now: the file a save replaces keeps its permissions.
+    // What is there now (through a symbolic link, what it leads to).
     struct stat old {};
     bool found = ::lstat(path_.c_str(), &old) == 0;
     if (found && S_ISLNK(old.st_mode)) {
@@ -200,7 +199,6 @@ AtomicWriter::AtomicWriter(std::string path) : path_(std::move(path)) {
     } else {
         target_ = path_;
     }
-    if (found) targetMode_ = old.st_mode & 07777;
     // A file the user has made read-only is not replaced, whoever saves.
     if (found && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0)
         throw FileError::FromErrno("Cannot write file", path_, EACCES);
@@ -233,9 +231,11 @@ void AtomicWriter::Commit() {
 
 void AtomicWriter::Write(bool sync) {
     // A new file gets the permissions a plain create would give it; a replaced file keeps its own.
+    // What is there is looked at now: a save in a batch may wait on the user for a while.
+    struct stat old {};
     mode_t mode;
-    if (targetMode_) {
-        mode = *targetMode_;
+    if (::stat(target_.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -304,13 +304,14 @@ void AtomicBatch::Commit() {
         }
     };
     for (const auto& writer : writers_) {
-        // A file that was not there when its writer was made has nothing to keep aside.
-        std::string old;
-        if (writer->targetMode_) {
-            old = writer->target_ + ".tavo-old";
+        // The second name is made anew; one that an interrupted save left goes first.
+        std::string old = writer->target_ + ".tavo-old";
+        bool kept = ::link(writer->target_.c_str(), old.c_str()) == 0;
+        if (!kept && errno == EEXIST) {
             ::unlink(old.c_str());
-            if (::link(writer->target_.c_str(), old.c_str()) != 0) old.clear();
+            kept = ::link(writer->target_.c_str(), old.c_str()) == 0;
         }
+        if (!kept) old.clear();
         try {
             writer->Rename(false);
         } catch (const FileError&) {

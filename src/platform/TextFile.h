@@ -1,9 +1,6 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,8 +72,7 @@ class AtomicWriter {
     void Rename(bool sweep);
 
     std::string path_;
-    std::string target_;                // path_, or the file its symbolic link leads to
-    std::optional<mode_t> targetMode_;  // the permissions of what was there, if anything was
+    std::string target_;  // path_, or the file its symbolic link leads to
     std::string tempPath_;
     std::string buffer_;
     int fd_ = -1;

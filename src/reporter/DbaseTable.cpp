@@ -186,12 +186,15 @@ std::string TTbField::AsString(std::size_t limit) const {
     if (!table.viewDeleted_ && table.IsDeleted()) return {};
     const std::size_t block = table.MemoBlock(*this);
     if (block == 0) return {};
-    auto [kept, added] = table.memoBeginnings_.try_emplace(block);
-    // Cleaning runs front to back, so a memo's beginning is the beginning of its cleaned text.
-    if (added) {
+    auto kept = table.memoBeginnings_.find(block);
+    if (kept == table.memoBeginnings_.end()) {
+        // Cleaning runs front to back, so a memo's beginning is the beginning of its cleaned
+        // text. The span is kept only once its text is in the buffer.
         const std::string beginning = table.MemoText(*this, kMemoBeginning);
-        kept->second = {table.memoBeginningText_.size(), beginning.size()};
+        const std::size_t offset = table.memoBeginningText_.size();
         table.memoBeginningText_.Append(beginning.data(), beginning.size());
+        kept = table.memoBeginnings_.emplace(block, TTbDbase::TextSpan{offset, beginning.size()})
+                   .first;
     }
     return {table.memoBeginningText_.data() + kept->second.Offset,
             std::min(limit, kept->second.Length)};

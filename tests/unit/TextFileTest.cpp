@@ -239,6 +239,42 @@ TEST(AtomicBatch, ReplacesNoFileUnlessEveryFileOfTheBatchWasWritten) {
                                         "site.004.tavo-Ab12Cd"}));
 }
 
+// A batch may wait on the user between its first file and its commit. A file that appears
+// meanwhile under one of its names is the old file when the batch commits: it keeps its mode,
+// and a rename that fails after it puts it back.
+TEST(AtomicBatch, AFileThatAppearsBeforeTheCommitIsTheOldFile) {
+    TempDir dir;
+    const Umask mask(022);
+    const std::string path = dir.File("site.001");
+    std::filesystem::create_directory(dir.File("folder"));
+    std::string message = "no FileError";
+    {
+        AtomicBatch batch;
+        batch.Add(path).WriteLine("new 1");
+        batch.Add(dir.File("folder")).WriteLine("not a folder");  // its rename fails
+        WriteBytes(path, "appeared\r\n");
+        ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+        try {
+            batch.Commit();
+        } catch (const FileError& error) {
+            message = error.what();
+        }
+    }
+    EXPECT_TRUE(Contains(message, dir.File("folder"))) << message;
+    EXPECT_EQ(ReadBytes(path), "appeared\r\n");
+
+    ::unlink(path.c_str());
+    AtomicBatch batch;
+    batch.Add(path).WriteLine("new 1");
+    WriteBytes(path, "appeared\r\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    batch.Commit();
+    EXPECT_EQ(ReadBytes(path), "new 1\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
 TEST(AtomicWriter, CreateAndRenameFailuresCarryTheSystemText) {
     TempDir dir;
     const std::string missingDir = dir.File("gone/site.tav");
