@@ -119,24 +119,34 @@ struct LiteralRun {
     double Write = 0;
 };
 
+// What an import reads besides the table: the tag file, the catalogue and the alias list.
+struct SiteInputs {
+    explicit SiteInputs(const testing::TempDir& dir)
+        : Alias(TTavoAlias::Load(dir.File("TavoAlias.als"))) {
+        Tags.ClearTags();
+        ReadTagFile(Tags, dir.File("site"));
+        ResetUnitTable(Units);
+        LoadUnitCatalogue(Units, dir.File("TAVOUNIT.DAT"), [](const std::string&) {});
+    }
+    TTagStore Tags;
+    Catalogue Units;
+    TTavoAlias Alias;
+};
+
 LiteralRun RunLiteral(const testing::TempDir& source, ImportDirs& dirs) {
     LiteralRun run;
     const testing::TempDir& dir = dirs.Fresh(source.Path());
     const Clock::time_point start = Clock::now();
-    TTagStore tags;
-    tags.ClearTags();
-    ReadTagFile(tags, dir.File("site"));
+    const SiteInputs site(dir);
     testing::ScriptedPrompts prompts;
     AppState world(prompts);
-    ResetUnitTable(world.Units);
-    LoadUnitCatalogue(world.Units, dir.File("TAVOUNIT.DAT"), [](const std::string&) {});
-    const TTavoAlias alias = TTavoAlias::Load(dir.File("TavoAlias.als"));
+    world.Units = site.Units;
     TTavoData table =
-        testing::LiteralReadInstallationTable(dir.File("site.dbf"), tags, world.Units, {});
+        testing::LiteralReadInstallationTable(dir.File("site.dbf"), site.Tags, world.Units, {});
     run.Read = SecondsSince(start);
-    run.Outcome = testing::LiteralImport(table, tags, world.Units, alias.Lines());
+    run.Outcome = testing::LiteralImport(table, site.Tags, world.Units, site.Alias.Lines());
     run.Count = SecondsSince(start) - run.Read;
-    testing::LiteralWriteImport(world, tags, run.Outcome, dir.File("site"));
+    testing::LiteralWriteImport(world, site.Tags, run.Outcome, dir.File("site"));
     run.Write = SecondsSince(start) - run.Read - run.Count;
     return run;
 }
@@ -153,6 +163,7 @@ void CompareWithLiteral(benchmark::State& state, const testing::TempDir& source)
     double counting = 0;
     std::int64_t imports = 0;
     ImportDirs dirs;
+    const SiteInputs site(source);
     for (auto _ : state) {
         if (imports == state.max_iterations / 2) literal = RunLiteral(source, dirs);
         const testing::TempDir& dir = dirs.Fresh(source.Path());
@@ -164,17 +175,11 @@ void CompareWithLiteral(benchmark::State& state, const testing::TempDir& source)
         if (!first) first = driver.Outcome();
 
         // The counting alone, on the table as the literal procedures read it.
-        TTagStore tags;
-        tags.ClearTags();
-        ReadTagFile(tags, dir.File("site"));
-        Catalogue units;
-        ResetUnitTable(units);
-        LoadUnitCatalogue(units, dir.File("TAVOUNIT.DAT"), [](const std::string&) {});
-        const TTavoAlias alias = TTavoAlias::Load(dir.File("TavoAlias.als"));
+        Catalogue units = site.Units;
         TTavoData read =
-            testing::LiteralReadInstallationTable(dir.File("site.dbf"), tags, units, {});
+            testing::LiteralReadInstallationTable(dir.File("site.dbf"), site.Tags, units, {});
         const Clock::time_point begin = Clock::now();
-        CountFast(read, tags, units, alias);
+        CountFast(read, site.Tags, units, site.Alias);
         counting += SecondsSince(begin);
     }
     if (!literal) literal = RunLiteral(source, dirs);
